@@ -138,6 +138,15 @@ int32_t init_ranking_rows(RankingRow *rows, const PilotRecord *grid);
 void init_board_rows(BoardRow *board, const RankingRow *rows, int32_t n);
 void clear_buffer(void *buffer, int32_t n);
 
+// Bounded text writing shared by the set-up, the rankings and the board: each
+// writes at most size bytes, NUL included (nothing when size < 1), and reads a
+// source text no further than its field, terminated or not.
+void copy_text(char *text, int32_t size, const char *source, int32_t source_size);
+// The format's "%d" stand for the value; every other byte is copied.
+void format_int_text(char *text, int32_t size, const char *format, int32_t value);
+// Name, transponder, grid and laps texts of a board row from its ranking row.
+void format_board_identity(BoardRow *board_row, const RankingRow *row);
+
 // ---------------------------------------------------------------------------
 // Lap recording and race best lap
 
