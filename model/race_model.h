@@ -188,4 +188,182 @@ void compute_race_clock(const uint32_t *start_tick, const int32_t *length_hours,
 // Data files (pilot database, grid and settings, display settings, results)
 // are declared below this line.
 
+// ---------------------------------------------------------------------------
+// Keyword vocabulary of the settings files, compared whole and case-sensitive
+
+inline constexpr char RACE_MODE_TIME[] = "MODECOURSETemps";
+inline constexpr char RACE_MODE_LAPS[] = "MODECOURSETours";
+inline constexpr char RANKING_LAPS_THEN_TIME[] = "CLASSEMENTToursTemps";
+inline constexpr char RANKING_BEST_LAP[] = "CLASSEMENTMeilleurTour";
+inline constexpr char START_SOUND_SIGNAL[] = "DEPARTSignalSonore";
+inline constexpr char START_FIRST_CAR[] = "DEPARTPremiereVoiture";
+inline constexpr char START_STAGGERED[] = "DEPARTDecale";
+inline constexpr char TIME_END_SIGNAL[] = "FINTEMPSSignalSonore";
+inline constexpr char TIME_END_FINISH_LAP[] = "FINTEMPSFinirTour";
+inline constexpr char LAP_END_SIGNAL[] = "FINTOURSignalSonore";
+inline constexpr char LAP_END_FINISH_LAP[] = "FINTOURFinirTour";
+inline constexpr char LAP_END_ALL_LAPS[] = "FINTOURFaireTousLesTours";
+inline constexpr char SOUND_LANGUAGE_FRENCH[] = "SONLANGUEFrancais";
+inline constexpr char SOUND_LANGUAGE_ENGLISH[] = "SONLANGUEAnglais";
+inline constexpr char SOUND_COUNTDOWN_ON[] = "SONDECOMPTEoui";
+inline constexpr char SOUND_COUNTDOWN_OFF[] = "SONDECOMPTEnon";
+inline constexpr char SOUND_START_ON[] = "SONDEPARToui";
+inline constexpr char SOUND_START_OFF[] = "SONDEPARTnon";
+inline constexpr char SOUND_PASSING_ON[] = "SONPASSAGEoui";
+inline constexpr char SOUND_PASSING_OFF[] = "SONPASSAGEnon";
+inline constexpr char SOUND_BEST_LAP_ON[] = "SONMEILLEURTOURoui";
+inline constexpr char SOUND_BEST_LAP_OFF[] = "SONMEILLEURTOURnon";
+inline constexpr char SOUND_CLOCK_ON[] = "SONHORLOGEoui";
+inline constexpr char SOUND_CLOCK_OFF[] = "SONHORLOGEnon";
+inline constexpr char SOUND_RACE_END_ON[] = "SONFINCOURSEoui";
+inline constexpr char SOUND_RACE_END_OFF[] = "SONFINCOURSEnon";
+inline constexpr char SOUND_CAR_END_ON[] = "SONFINVOITUREoui";
+inline constexpr char SOUND_CAR_END_OFF[] = "SONFINVOITUREnon";
+
+// Sizes of the settings buffers of the main window: one byte more than the
+// longest keyword of each group. The readers never store beyond them.
+enum {
+    RACE_MODE_SIZE = 16,
+    RANKING_KEY_SIZE = 23,
+    START_MODE_SIZE = 22,
+    TIME_END_MODE_SIZE = 21,
+    LAP_END_MODE_SIZE = 25,
+    SOUND_LANGUAGE_SIZE = 19,
+    SOUND_COUNTDOWN_SIZE = 16,
+    SOUND_START_SIZE = 14,
+    SOUND_PASSING_SIZE = 15,
+    SOUND_BEST_LAP_SIZE = 20,
+    SOUND_CLOCK_SIZE = 15,
+    SOUND_RACE_END_SIZE = 17,
+    SOUND_CAR_END_SIZE = 18,
+    RACE_NAME_SIZE = 55,
+    RACE_NAME_TRAILER_SIZE = 7,
+};
+
+// Race length (DureeCourse.txt)
+extern char g_race_mode[RACE_MODE_SIZE];
+extern int32_t g_race_hours;
+extern int32_t g_race_minutes;
+extern int32_t g_race_laps;
+extern int32_t g_countdown_seconds;
+
+// Race options (OptionsCourse.race)
+extern int32_t g_protection_seconds;
+extern char g_ranking_key[RANKING_KEY_SIZE];
+extern char g_start_mode[START_MODE_SIZE];
+extern char g_time_end_mode[TIME_END_MODE_SIZE];
+extern char g_lap_end_mode[LAP_END_MODE_SIZE];
+
+// Sound settings (RéglagesSons.rg), in file order
+extern char g_sound_language[SOUND_LANGUAGE_SIZE];
+extern char g_sound_countdown[SOUND_COUNTDOWN_SIZE];
+extern char g_sound_start[SOUND_START_SIZE];
+extern char g_sound_passing[SOUND_PASSING_SIZE];
+extern char g_sound_best_lap[SOUND_BEST_LAP_SIZE];
+extern char g_sound_clock[SOUND_CLOCK_SIZE];
+extern char g_sound_race_end[SOUND_RACE_END_SIZE];
+extern char g_sound_car_end[SOUND_CAR_END_SIZE];
+
+// The race name of the grid composition (CompositionSerie.txt)
+extern char g_race_name[RACE_NAME_SIZE];
+extern char g_race_name_trailer[RACE_NAME_TRAILER_SIZE];
+
+// ---------------------------------------------------------------------------
+// Display settings: 191 int32 in a fixed order, shared with the file format
+
+struct FontSlot {
+    char face[32];
+    int32_t height;
+    int32_t weight;
+    int32_t italic;
+    int32_t underline;
+    int32_t strikeout;
+};
+
+enum {
+    BOARD_COLUMNS = 9,
+    FONT_SLOTS = 12,
+    DISPLAY_COLOURS = 13,
+    CUSTOM_COLOURS = 16,
+};
+
+struct DisplaySettings {
+    int32_t board_style;
+    int32_t column_widths[BOARD_COLUMNS];
+    FontSlot fonts[FONT_SLOTS];
+    int32_t text_colours[FONT_SLOTS];
+    int32_t colours[DISPLAY_COLOURS];
+};
+
+// The colour chooser's custom colours, kept in the display files.
+struct CustomColours {
+    int32_t colours[CUSTOM_COLOURS];
+};
+
+static_assert(sizeof(DisplaySettings) == 191 * sizeof(int32_t),
+              "the display settings are 191 int32");
+
+// ---------------------------------------------------------------------------
+// Data files. Readers return 1 when the file was opened, 0 (and change
+// nothing) when it cannot be opened for reading and writing; writers return 1
+// when the whole file was written, 0 when it cannot be created, leaving a
+// previous file as it was.
+
+// Pilot database: BaseDonnéesNomPilotes.bd and BaseDonnéesPuce.bd, line k
+// for pilot k. Callers clear the names and transponders first.
+int32_t read_pilot_names(PilotRecord *pilots);
+int32_t read_pilot_transponders(PilotRecord *pilots);
+// Writes both files for the first n pilots; each file that cannot be created
+// is reported through the file error report. Returns 1 when both were written.
+int32_t write_pilot_database(const PilotRecord *pilots, int32_t n);
+void sort_pilots_by_name(PilotRecord *pilots);
+
+// Where the model reports a failure its caller cannot show itself: the
+// window layer installs its message box. 0 (the default) reports nothing.
+void set_file_error_report(void (*report)(const char *text));
+
+// The texts of those two reports, from the build's language.
+extern const char PILOT_NAMES_FILE_ERROR_TEXT[];
+extern const char PILOT_TRANSPONDERS_FILE_ERROR_TEXT[];
+
+// Starting grid: CompositionSerie.txt. The writer takes the names chosen for
+// the 20 grid lines and the transponders from the 1000-record database.
+int32_t read_grid_composition(PilotRecord *grid, char *race_name, char *race_name_trailer);
+int32_t write_grid_composition(const PilotRecord *grid_rows, const char *race_name,
+                               const PilotRecord *database);
+
+// Race length: DureeCourse.txt
+int32_t read_race_length(char *race_mode, int32_t *hours, int32_t *minutes, int32_t *laps,
+                         int32_t *countdown_seconds);
+int32_t write_race_length(const char *race_mode, int32_t hours, int32_t minutes,
+                          int32_t laps, int32_t countdown_seconds);
+
+// Race options: OptionsCourse.race
+int32_t read_race_options(int32_t *protection_seconds, char *ranking_key, char *start_mode,
+                          char *time_end_mode, char *lap_end_mode);
+int32_t write_race_options(int32_t protection_seconds, const char *ranking_key,
+                           const char *start_mode, const char *time_end_mode,
+                           const char *lap_end_mode);
+
+// Sound settings: RéglagesSons.rg
+int32_t read_sound_settings(char *language, char *countdown, char *start, char *passing,
+                            char *best_lap, char *clock, char *race_end, char *car_end);
+int32_t write_sound_settings(const char *language, const char *countdown, const char *start,
+                             const char *passing, const char *best_lap, const char *clock,
+                             const char *race_end, const char *car_end);
+
+// Display settings: Private/RéglagesAffichage.rgsc or a user's ".scrn" file.
+// Callers clear the 12 face names before reading.
+int32_t read_display_settings(const char *path, DisplaySettings *settings,
+                              CustomColours *custom_colours);
+int32_t write_display_settings(const char *path, const DisplaySettings *settings,
+                               const CustomColours *custom_colours);
+
+// Detailed results: DetailResultats.res. The writer takes the live cars (lap n
+// at index n); the reader fills the results copy (lap j at index j - 1).
+int32_t write_detailed_results(const CarRecord *cars, const char *ranking_key);
+int32_t read_detailed_results(CarRecord *cars, char *ranking_key);
+// Every car's position (1 to 20) at the end of every lap of the results copy.
+void compute_lap_positions(CarRecord *cars);
+
 #endif
