@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "decoder_protocol.h"
+#include "test_clock.h"
+
+namespace {
+
+struct Taken {
+    std::string transponder;
+    int32_t passing_ms;
+    int64_t counter;
+};
+
+std::vector<Taken> g_taken;
+
+void take(const DecoderPassing *passing)
+{
+    g_taken.push_back({passing->transponder, passing->passing_ms, passing->counter});
+}
+
+const PassingHandover k_race = {take, 1};
+const PassingHandover k_scan = {take, 0};
+
+std::vector<unsigned char> vq2_frame(int th, int tl, int hh, int mm, int ss, int counter)
+{
+    return {0xFF, 0xFF, 0xFF, 0xF0, static_cast<unsigned char>(th), static_cast<unsigned char>(tl),
+            static_cast<unsigned char>(hh), static_cast<unsigned char>(mm),
+            static_cast<unsigned char>(ss), static_cast<unsigned char>(counter >> 8),
+            static_cast<unsigned char>(counter & 0xFF)};
+}
+
+class StreamParser : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_taken.clear();
+        g_stream_count = 0;
+        g_stream_ready = 0;
+    }
+    void feed(const std::vector<unsigned char> &bytes, const char *kind = DECODER_KIND_VQ2_USB,
+              const PassingHandover *handover = &k_race)
+    {
+        parse_stream_bytes(bytes.data(), static_cast<int32_t>(bytes.size()), kind, handover);
+    }
+};
+
+TEST_F(StreamParser, FrameSplitFourThenSevenYieldsOnePassingAtTheSecondRead)
+{
+    std::vector<unsigned char> frame = vq2_frame(0x12, 0x34, 1, 2, 3, VQ2_SUBSECOND_ORIGIN);
+    feed({frame.begin(), frame.begin() + 4});
+    EXPECT_TRUE(g_taken.empty());
+    EXPECT_EQ(4, g_stream_count);
+    feed({frame.begin() + 4, frame.end()});
+    ASSERT_EQ(1u, g_taken.size());
+    EXPECT_EQ("004660", g_taken[0].transponder);
+    EXPECT_EQ(3723000, g_taken[0].passing_ms);
+    EXPECT_EQ(0, g_stream_count);
+    EXPECT_EQ(0, g_stream_ready);
+}
+
+TEST_F(StreamParser, EverySplitOfTwoFramesGivesTheSamePassings)
+{
+    std::vector<unsigned char> bytes = vq2_frame(0, 7, 0, 0, 1, 65535);
+    std::vector<unsigned char> second = vq2_frame(0xFF, 0xFF, 2, 59, 59, 20000);
+    bytes.insert(bytes.end(), second.begin(), second.end());
+    for (size_t cut1 = 0; cut1 <= bytes.size(); ++cut1) {
+        for (size_t cut2 = cut1; cut2 <= bytes.size(); ++cut2) {
+            SetUp();
+            feed({bytes.begin(), bytes.begin() + cut1});
+            feed({bytes.begin() + cut1, bytes.begin() + cut2});
+            feed({bytes.begin() + cut2, bytes.end()});
+            ASSERT_EQ(2u, g_taken.size()) << cut1 << " " << cut2;
+            EXPECT_EQ("000007", g_taken[0].transponder);
+            EXPECT_EQ(1999, g_taken[0].passing_ms);
+            EXPECT_EQ("065535", g_taken[1].transponder);
+            EXPECT_EQ(2 * 3600000 + 59 * 60000 + 59000 + (20000 - 18661) * 256 / 12000,
+                      g_taken[1].passing_ms);
+        }
+    }
+}
+
+TEST_F(StreamParser, GarbageBeforeHeaderIsSkippedByteByByte)
+{
+    std::vector<unsigned char> bytes = {0x00, 0x13, 0xFF, 0x00, 0xFF, 0xFF};
+    std::vector<unsigned char> frame = vq2_frame(0, 42, 0, 0, 5, VQ2_SUBSECOND_ORIGIN);
+    bytes.insert(bytes.end(), frame.begin(), frame.end());
+    feed(bytes);
+    ASSERT_EQ(1u, g_taken.size());
+    EXPECT_EQ("000042", g_taken[0].transponder);
+    EXPECT_EQ(5000, g_taken[0].passing_ms);
+}
+
+TEST_F(StreamParser, FourFfThenF0StillStartsAFrame)
+{
+    feed({0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0x00, 0x01, 0x00, 0x00, 0x00, 0x48, 0xE5});
+    ASSERT_EQ(1u, g_taken.size());
+    EXPECT_EQ("000001", g_taken[0].transponder);
+    EXPECT_EQ(0, g_taken[0].passing_ms);
+}
+
+TEST_F(StreamParser, TwoFramesInOneReadAreHandedOnInTheirOrder)
+{
+    std::vector<unsigned char> bytes = vq2_frame(0, 2, 0, 0, 9, VQ2_SUBSECOND_ORIGIN);
+    std::vector<unsigned char> second = vq2_frame(0, 1, 0, 0, 8, VQ2_SUBSECOND_ORIGIN);
+    bytes.insert(bytes.end(), second.begin(), second.end());
+    feed(bytes);
+    ASSERT_EQ(2u, g_taken.size());
+    EXPECT_EQ("000002", g_taken[0].transponder);
+    EXPECT_EQ("000001", g_taken[1].transponder);
+}
+
+TEST_F(StreamParser, SubSecondCounterConversion)
+{
+    EXPECT_EQ(0, subsecond_ms(18661));
+    EXPECT_EQ(999, subsecond_ms(65535));
+    EXPECT_EQ(-398, subsecond_ms(0x0000));
+    for (int32_t counter = VQ2_SUBSECOND_ORIGIN; counter <= 65535; ++counter) {
+        int32_t ms = subsecond_ms(counter);
+        ASSERT_GE(ms, 0);
+        ASSERT_LE(ms, 999);
+    }
+    feed(vq2_frame(0, 0, 0, 0, 0, 0));
+    ASSERT_EQ(1u, g_taken.size());
+    EXPECT_EQ(-398, g_taken[0].passing_ms);
+}
+
+TEST_F(StreamParser, TransponderTextIsSixDigits)
+{
+    feed(vq2_frame(0x00, 0x07, 0, 0, 0, VQ2_SUBSECOND_ORIGIN));
+    feed(vq2_frame(0xFF, 0xFF, 0, 0, 0, VQ2_SUBSECOND_ORIGIN));
+    ASSERT_EQ(2u, g_taken.size());
+    EXPECT_EQ("000007", g_taken[0].transponder);
+    EXPECT_EQ("065535", g_taken[1].transponder);
+}
+
+TEST_F(StreamParser, LargestDecoderTimeFitsInThirtyTwoBits)
+{
+    feed(vq2_frame(0, 1, 255, 255, 255, 65535));
+    ASSERT_EQ(1u, g_taken.size());
+    EXPECT_EQ(255 * 3600000 + 255 * 60000 + 255 * 1000 + 999, g_taken[0].passing_ms);
+}
+
+TEST_F(StreamParser, BluetoothKindReadsTheSameFrames)
+{
+    feed(vq2_frame(0, 9, 0, 1, 0, VQ2_SUBSECOND_ORIGIN), DECODER_KIND_VQ2_BLUETOOTH);
+    ASSERT_EQ(1u, g_taken.size());
+    EXPECT_EQ("000009", g_taken[0].transponder);
+    EXPECT_EQ(60000, g_taken[0].passing_ms);
+}
+
+TEST_F(StreamParser, Vq1PairsStayAsCountedAndReadTheCounterAtTheSecondByte)
+{
+    TestClock clock(0, 1000);
+    clock.advance(5);
+    feed({0x00}, DECODER_KIND_VQ1);
+    clock.advance(7);
+    // A stray byte in front shifts every later pair: the stream has no header.
+    feed({0x07, 0x01, 0x02, 0x03}, DECODER_KIND_VQ1);
+    ASSERT_EQ(2u, g_taken.size());
+    EXPECT_EQ("000007", g_taken[0].transponder);
+    EXPECT_EQ(12, g_taken[0].counter);
+    EXPECT_EQ(0, g_taken[0].passing_ms);
+    EXPECT_EQ("000258", g_taken[1].transponder);
+    EXPECT_EQ(1, g_stream_count);
+    clock.advance(3);
+    feed({0x04}, DECODER_KIND_VQ1);
+    ASSERT_EQ(3u, g_taken.size());
+    EXPECT_EQ("000772", g_taken[2].transponder);
+    EXPECT_EQ(15, g_taken[2].counter);
+}
+
+TEST_F(StreamParser, ScanBranchGetsTheTextWithoutACounterReading)
+{
+    TestClock clock(0, 1000);
+    clock.advance(50);
+    feed({0xFF, 0xFF}, DECODER_KIND_VQ1, &k_scan);
+    ASSERT_EQ(1u, g_taken.size());
+    EXPECT_EQ("065535", g_taken[0].transponder);
+    EXPECT_EQ(0, g_taken[0].counter);
+}
+
+TEST_F(StreamParser, UnknownDecoderKindIgnoresEveryByte)
+{
+    std::vector<unsigned char> frame = vq2_frame(0, 7, 0, 0, 0, VQ2_SUBSECOND_ORIGIN);
+    g_stream_count = 2;
+    for (const char *kind : {"", "ZelquanodrimVQ2Blue", "zelquanodrim", "ZelquanodrimVQ2 ",
+                             "ZelquanodrimVQ1", static_cast<const char *>(0)}) {
+        feed(frame, kind);
+        feed({0x00, 0x07}, kind);
+    }
+    EXPECT_TRUE(g_taken.empty());
+    EXPECT_EQ(2, g_stream_count);
+}
+
+TEST_F(StreamParser, KindChangeUnderAHalfFrameStartsAfresh)
+{
+    std::vector<unsigned char> frame = vq2_frame(0, 7, 0, 0, 0, VQ2_SUBSECOND_ORIGIN);
+    feed({frame.begin(), frame.begin() + 9});
+    EXPECT_EQ(9, g_stream_count);
+    feed({0x00, 0x05, 0x00, 0x06}, DECODER_KIND_VQ1);
+    ASSERT_EQ(2u, g_taken.size());
+    EXPECT_EQ("000005", g_taken[0].transponder);
+    EXPECT_EQ("000006", g_taken[1].transponder);
+}
+
+TEST_F(StreamParser, PassingsWithoutATakerAreDroppedAndTheParserEmptied)
+{
+    feed(vq2_frame(0, 7, 0, 0, 0, VQ2_SUBSECOND_ORIGIN), DECODER_KIND_VQ2_USB, 0);
+    EXPECT_EQ(0, g_stream_count);
+    const PassingHandover none = {0, 1};
+    feed({0x00, 0x07}, DECODER_KIND_VQ1, &none);
+    EXPECT_EQ(0, g_stream_count);
+    EXPECT_TRUE(g_taken.empty());
+}
+
+// A branch that empties the parser itself, as the race does, must not lose
+// the passings that follow in the same read.
+void take_and_empty(const DecoderPassing *passing)
+{
+    g_stream_count = 0;
+    g_stream_ready = 0;
+    take(passing);
+}
+
+TEST_F(StreamParser, BranchEmptyingTheParserKeepsTheRestOfTheRead)
+{
+    const PassingHandover race = {take_and_empty, 1};
+    std::vector<unsigned char> bytes = vq2_frame(0, 1, 0, 0, 1, VQ2_SUBSECOND_ORIGIN);
+    std::vector<unsigned char> second = vq2_frame(0, 2, 0, 0, 2, VQ2_SUBSECOND_ORIGIN);
+    bytes.insert(bytes.end(), second.begin(), second.end());
+    bytes.push_back(0xFF);
+    feed(bytes, DECODER_KIND_VQ2_USB, &race);
+    ASSERT_EQ(2u, g_taken.size());
+    EXPECT_EQ("000002", g_taken[1].transponder);
+    EXPECT_EQ(1, g_stream_count);
+}
+
+}  // namespace
