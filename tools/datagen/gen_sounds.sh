@@ -158,8 +158,16 @@ export out work self
 export SOX_CMD="${SOX[*]}" FORMAT_CMD="${FORMAT[*]}"
 
 # espeak-ng and sox are single-threaded: run one announcement per core.
-announcements | tr '\t\n' '\0\0' |
-  xargs -0 -n 3 -P "$(nproc)" bash -c '
+# Only stale files reach xargs, so a rerun starts no process per file.
+stale_announcements() {
+  local name voice text
+  while IFS=$'\t' read -r name voice text; do
+    fresh "$out/$name.wav" || printf '%s\0%s\0%s\0' "$name" "$voice" "$text"
+  done < <(announcements)
+}
+
+stale_announcements |
+  xargs -0 -r -n 3 -P "$(nproc)" bash -c '
     SOX=($SOX_CMD); FORMAT=($FORMAT_CMD)
     speak "$@"' _ &
 
