@@ -28,18 +28,16 @@ fresh() { [ -f "$1" ] && [ "$1" -nt "$self" ]; }
 
 # speak NAME VOICE TEXT: one announcement, trimmed of the synthesiser's
 # leading and trailing silence, compressed so that it carries over a noisy
-# track, then normalised to -1 dBFS with a little air around it. The
-# normalising is its own pass: after compand in the same chain it misses the
-# drained tail and comes out low.
+# track, then normalised to -1 dBFS with a little air around it.
 speak() {
   local name=$1 voice=$2 text=$3
-  local dest=$out/$name.wav raw=$work/$name.raw.wav tmp=$work/$name.wav
+  local dest=$out/$name.wav tmp=$work/$name.wav
   fresh "$dest" && return 0
-  espeak-ng -v "$voice" -s 150 -p 45 -w "$raw" "$text"
-  "${SOX[@]}" "$raw" "${FORMAT[@]}" "$work/$name.c.wav" \
-    silence 1 0.02 0.5% reverse silence 1 0.02 0.5% reverse \
-    compand 0.002,0.08 3:-80,-80,-40,-24,-20,-12,0,-8 0 -90 0.01
-  "${SOX[@]}" "$work/$name.c.wav" "${FORMAT[@]}" "$tmp" gain -n -1 pad 0.05 0.10
+  espeak-ng -v "$voice" -s 150 -p 45 --stdout "$text" |
+    "${SOX[@]}" -t wav - "${FORMAT[@]}" "$tmp" \
+      silence 1 0.02 0.5% reverse silence 1 0.02 0.5% reverse \
+      compand 0.002,0.08 3:-80,-80,-40,-24,-20,-12,0,-8 0 -90 0.01 \
+      gain -n -1 pad 0.05 0.10
   mv -f "$tmp" "$dest"
 }
 
@@ -168,18 +166,20 @@ stale_announcements() {
 
 stale_announcements |
   xargs -0 -r -n 3 -P "$(nproc)" bash -c '
+    set -eo pipefail
     SOX=($SOX_CMD); FORMAT=($FORMAT_CMD)
     speak "$@"' _ &
+pids=($!)
 
-make_signal nokia-sms -7 nokia_sms &
-make_signal beep1 -8 beep1 &
-make_signal buzz -7 buzz &
-make_signal youpi -5 youpi &
-make_signal foghorn -4 foghorn &
-make_signal truckhorn -5 truckhorn &
+make_signal nokia-sms -7 nokia_sms & pids+=($!)
+make_signal beep1 -8 beep1 & pids+=($!)
+make_signal buzz -7 buzz & pids+=($!)
+make_signal youpi -5 youpi & pids+=($!)
+make_signal foghorn -4 foghorn & pids+=($!)
+make_signal truckhorn -5 truckhorn & pids+=($!)
 
 status=0
-for job in $(jobs -p); do
-  wait "$job" || status=1
+for pid in "${pids[@]}"; do
+  wait "$pid" || status=1
 done
 exit $status

@@ -1,0 +1,220 @@
+#!/usr/bin/env python3
+"""Runs the data generator into a fresh folder and checks what the program
+will load: every sound it plays and every bitmap it draws is there, in a
+format that PlaySoundA, LoadImageA and the resource compiler take, at the
+size the windows draw it, and the voices actually say something.
+
+Usage: check_generated.py GENERATOR
+"""
+
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+from concurrent.futures import ThreadPoolExecutor
+
+GENERATOR = None
+
+COUNTDOWN = ["60minutes", "30minutes", "15minutes", "5minutes", "2minutes", "1minute",
+             "30secondes", "10secondes", "cinq", "quatre", "trois", "deux", "un"]
+FRENCH = COUNTDOWN + ["miCourse"] + [f"FinCourseVoiture{n}" for n in range(1, 21)]
+ENGLISH = [name + "GB" for name in FRENCH] + ["5minutesRaceGB"]
+SIGNALS = ["nokia-sms", "beep1", "buzz", "youpi", "foghorn", "truckhorn"]
+
+IMAGES = {
+    "logo.bmp": (196, 50),
+    "drapeauArrivee.bmp": (25, 16),
+    "voyantScanPuce1.bmp": (45, 35),
+    "voyantScanPuce2.bmp": (45, 35),
+    "voyantScanPuce3.bmp": (45, 35),
+    "voyantScanPuce4.bmp": (45, 35),
+    "voyantRouge.bmp": (40, 40),
+    "voyantVert.bmp": (40, 40),
+}
+RESOURCE_BITMAPS = {
+    "start.bmp": (32, 32),
+    "stop.bmp": (32, 32),
+    "clear.bmp": (32, 32),
+    "menu_pilots.bmp": (13, 13),
+    "menu_options.bmp": (13, 13),
+    "menu_sounds.bmp": (13, 13),
+    "menu_display.bmp": (13, 13),
+    "menu_interface.bmp": (13, 13),
+}
+
+
+def read_wav(path):
+    """Returns (format tag, channels, rate, bits, frames) from the chunks."""
+    with open(path, "rb") as f:
+        data = f.read()
+    assert data[:4] == b"RIFF" and data[8:12] == b"WAVE", f"{path}: not a RIFF WAVE file"
+    assert struct.unpack_from("<I", data, 4)[0] == len(data) - 8, f"{path}: RIFF size is wrong"
+    pos, fmt, frames = 12, None, None
+    while pos + 8 <= len(data):
+        chunk, size = struct.unpack_from("<4sI", data, pos)
+        body = data[pos + 8:pos + 8 + size]
+        assert len(body) == size, f"{path}: chunk {chunk!r} runs past the end"
+        if chunk == b"fmt ":
+            fmt = struct.unpack_from("<HHIIHH", body)
+        elif chunk == b"data":
+            assert fmt is not None, f"{path}: data before fmt"
+            frames = size // fmt[4]
+        pos += 8 + size + (size & 1)
+    assert fmt is not None and frames is not None, f"{path}: fmt or data chunk missing"
+    tag, channels, rate, _, _, bits = fmt
+    return tag, channels, rate, bits, frames
+
+
+def sox_levels(path):
+    """Peak and RMS level in dBFS, as sox measures them."""
+    out = subprocess.run(["sox", path, "-n", "stats"], capture_output=True, text=True, check=True).stderr
+    levels = {}
+    for row in out.splitlines():
+        if row.startswith("Pk lev dB"):
+            levels["peak"] = float(row.split()[-1])
+        elif row.startswith("RMS lev dB"):
+            levels["rms"] = float(row.split()[-1])
+    return levels["peak"], levels["rms"]
+
+
+def read_bmp(path):
+    """Returns (width, height, rows of (r, g, b), top row first)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    magic, size, _, _, offset = struct.unpack_from("<2sIHHI", data)
+    assert magic == b"BM" and size == len(data), f"{path}: bad file header"
+    header, width, height, planes, bpp, compression = struct.unpack_from("<IiiHHI", data, 14)
+    assert header == 40 and planes == 1 and bpp == 24 and compression == 0, \
+        f"{path}: not an uncompressed 24-bit BMP"
+    stride = (width * 3 + 3) & ~3
+    assert height > 0 and offset + stride * height == len(data), f"{path}: pixel data size is wrong"
+    rows = []
+    for y in range(height):
+        start = offset + (height - 1 - y) * stride
+        rows.append([(data[start + 3 * x + 2], data[start + 3 * x + 1], data[start + 3 * x])
+                     for x in range(width)])
+    return width, height, rows
+
+
+class Generated(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.root = tempfile.mkdtemp(prefix="datagen-")
+        started = time.monotonic()
+        subprocess.run([GENERATOR, cls.root], check=True)
+        cls.seconds = time.monotonic() - started
+        names = FRENCH + ENGLISH + SIGNALS
+        with ThreadPoolExecutor(max_workers=os.cpu_count() or 4) as pool:
+            levels = pool.map(sox_levels, [os.path.join(cls.root, "sons", n + ".wav") for n in names])
+            cls.levels = dict(zip(names, levels))
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.root)
+
+    def path(self, *parts):
+        return os.path.join(self.root, *parts)
+
+    def test_every_sound_is_a_pcm_wav_playsound_takes(self):
+        expected = set(FRENCH + ENGLISH + SIGNALS)
+        present = {name[:-4] for name in os.listdir(self.path("sons"))}
+        self.assertEqual(present, expected)
+        for name in sorted(expected):
+            with self.subTest(name=name):
+                tag, channels, rate, bits, frames = read_wav(self.path("sons", name + ".wav"))
+                self.assertEqual((tag, channels, rate, bits), (1, 1, 22050, 16))
+                self.assertGreater(frames / rate, 0.1)
+                self.assertLess(frames / rate, 3.0)
+
+    def test_voices_are_audible_and_normalised(self):
+        for name in FRENCH + ENGLISH:
+            with self.subTest(name=name):
+                peak, rms = self.levels[name]
+                self.assertGreater(peak, -1.5)
+                self.assertLessEqual(peak, 0.0)
+                self.assertGreater(rms, -24.0)
+
+    def test_signals_are_audible_and_short_enough(self):
+        for name in SIGNALS:
+            with self.subTest(name=name):
+                peak, rms = self.levels[name]
+                self.assertGreater(peak, -12.0)
+                self.assertGreater(rms, -24.0)
+        # Depart waits for this one to end before the countdown starts.
+        _, _, rate, _, frames = read_wav(self.path("sons", "nokia-sms.wav"))
+        self.assertLess(frames / rate, 2.0)
+        # It plays at every passing: it must end before the next car crosses.
+        _, _, rate, _, frames = read_wav(self.path("sons", "beep1.wav"))
+        self.assertLess(frames / rate, 0.3)
+
+    def test_bitmaps_have_their_drawing_sizes(self):
+        for folder, table in (("images", IMAGES), ("resource-bitmaps", RESOURCE_BITMAPS)):
+            self.assertEqual(set(os.listdir(self.path(folder))) - {"main.ico"}, set(table))
+            for name, size in table.items():
+                with self.subTest(name=name):
+                    width, height, rows = read_bmp(self.path(folder, name))
+                    self.assertEqual((width, height), size)
+                    colours = {p for row in rows for p in row}
+                    self.assertGreater(len(colours), 8, "a blank picture")
+
+    def test_lamps_tell_their_states_apart(self):
+        def centre(name):
+            _, _, rows = read_bmp(self.path("images", name))
+            return rows[len(rows) // 2 + 4][len(rows[0]) // 2 + 4]
+        red, green = centre("voyantRouge.bmp"), centre("voyantVert.bmp")
+        self.assertGreater(red[0], red[1] + 60)
+        self.assertGreater(green[1], green[0] + 60)
+        frames = [read_bmp(self.path("images", f"voyantScanPuce{k}.bmp"))[2] for k in range(1, 5)]
+        for a in range(4):
+            for b in range(a + 1, 4):
+                self.assertNotEqual(frames[a], frames[b], f"scan lamp images {a + 1} and {b + 1}")
+
+    def test_icon_holds_three_sizes_with_transparency(self):
+        with open(self.path("resource-bitmaps", "main.ico"), "rb") as f:
+            data = f.read()
+        reserved, kind, count = struct.unpack_from("<HHH", data)
+        self.assertEqual((reserved, kind, count), (0, 1, 3))
+        sizes = []
+        for i in range(count):
+            w, h, _, _, planes, bpp, length, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+            self.assertLessEqual(offset + length, len(data))
+            header, dib_w, dib_h, _, dib_bpp = struct.unpack_from("<IiiHH", data, offset)
+            self.assertEqual((header, dib_w, dib_h, dib_bpp, bpp, planes), (40, w, 2 * h, 32, 32, 1))
+            mask_stride = ((w + 31) // 32) * 4
+            self.assertEqual(length, 40 + w * h * 4 + mask_stride * h)
+            alphas = {data[offset + 40 + 4 * p + 3] for p in range(w * h)}
+            self.assertIn(0, alphas)
+            self.assertIn(255, alphas)
+            sizes.append(w)
+        self.assertEqual(sizes, [16, 32, 48])
+
+    def test_rerun_keeps_fresh_files_and_remakes_missing_ones_identically(self):
+        kept = self.path("sons", "un.wav")
+        before = os.stat(kept).st_mtime_ns
+        removed = [self.path("sons", "FinCourseVoiture7GB.wav"), self.path("sons", "buzz.wav"),
+                   self.path("images", "logo.bmp"), self.path("resource-bitmaps", "main.ico")]
+        originals = {}
+        for path in removed:
+            with open(path, "rb") as f:
+                originals[path] = f.read()
+            os.remove(path)
+        subprocess.run([GENERATOR, self.root], check=True)
+        self.assertEqual(os.stat(kept).st_mtime_ns, before)
+        for path in removed:
+            with self.subTest(path=path), open(path, "rb") as f:
+                self.assertEqual(f.read(), originals[path])
+
+    def test_generation_is_quick(self):
+        # It runs in every test build; under load it is still far below this.
+        self.assertLess(self.seconds, 30.0)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit("usage: check_generated.py GENERATOR")
+    GENERATOR = sys.argv.pop(1)
+    unittest.main(verbosity=2)
