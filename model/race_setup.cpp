@@ -31,11 +31,12 @@ void copy_text(char *text, int32_t size, const char *source, int32_t source_size
 {
     if (size < 1)
         return;
-    int32_t length = 0;
-    while (length < size - 1 && length < source_size && source[length] != 0) {
-        text[length] = source[length];
-        length++;
-    }
+    int32_t limit = size - 1 < source_size ? size - 1 : source_size;
+    if (limit < 0)
+        limit = 0;
+    const void *end = memchr(source, 0, static_cast<size_t>(limit));
+    int32_t length = end ? static_cast<int32_t>(static_cast<const char *>(end) - source) : limit;
+    memcpy(text, source, static_cast<size_t>(length));
     text[length] = 0;
 }
 
