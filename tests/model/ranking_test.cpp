@@ -6,6 +6,13 @@
 #include "race_model.h"
 
 using Order = std::vector<int>;
+// Laps behind the leader, gap to the leader, laps behind the row ahead, gap to it.
+using Gaps = std::vector<int32_t>;
+
+static Gaps gaps_of(const RankingRow &row)
+{
+    return Gaps{row.laps_behind_leader, row.gap_leader, row.laps_behind_ahead, row.gap_ahead};
+}
 
 // Puts a car at `laps` laps with the given race time and last lap, as if it had run them.
 static void set_car(TestRace &race, int car, int32_t laps, int32_t time, int32_t last,
@@ -165,17 +172,9 @@ TEST(GapsByLapsThenTime, SameLapGivesTheTimeBehindAndALapDownGivesLaps)
     set_car(race, 1, 12, 361500, 30000, 29000);
     set_car(race, 2, 11, 340000, 30000, 29000);
     race.refresh(LAPS_THEN_TIME);
-    const RankingRow *rows = race.rows.get();
-    EXPECT_EQ(0, rows[0].laps_behind_leader);
-    EXPECT_EQ(0, rows[0].gap_ahead);
-    EXPECT_EQ(0, rows[1].laps_behind_leader);
-    EXPECT_EQ(1500, rows[1].gap_leader);
-    EXPECT_EQ(0, rows[1].laps_behind_ahead);
-    EXPECT_EQ(1500, rows[1].gap_ahead);
-    EXPECT_EQ(1, rows[2].laps_behind_leader);
-    EXPECT_EQ(0, rows[2].gap_leader);
-    EXPECT_EQ(1, rows[2].laps_behind_ahead);
-    EXPECT_EQ(0, rows[2].gap_ahead);
+    EXPECT_EQ((Gaps{0, 0, 0, 0}), gaps_of(race.rows[0]));
+    EXPECT_EQ((Gaps{0, 1500, 0, 1500}), gaps_of(race.rows[1]));
+    EXPECT_EQ((Gaps{1, 0, 1, 0}), gaps_of(race.rows[2]));
 }
 
 TEST(GapsByBestLap, CarsWithoutABestLapShowNoGap)
@@ -185,13 +184,8 @@ TEST(GapsByBestLap, CarsWithoutABestLapShowNoGap)
     set_car(race, 1, 5, 150000, 30000, 29500);
     set_car(race, 2, 1, 40000, 40000, 0);
     race.refresh(BEST_LAP);
-    const RankingRow *rows = race.rows.get();
-    EXPECT_EQ(500, rows[1].gap_leader);
-    EXPECT_EQ(500, rows[1].gap_ahead);
-    EXPECT_EQ(0, rows[2].gap_leader);
-    EXPECT_EQ(0, rows[2].gap_ahead);
-    EXPECT_EQ(0, rows[1].laps_behind_leader);
-    EXPECT_EQ(0, rows[2].laps_behind_ahead);
+    EXPECT_EQ((Gaps{0, 500, 0, 500}), gaps_of(race.rows[1]));
+    EXPECT_EQ((Gaps{0, 0, 0, 0}), gaps_of(race.rows[2]));
 }
 
 TEST(Gaps, LoneCarLeadsWithNoGap)
@@ -199,13 +193,11 @@ TEST(Gaps, LoneCarLeadsWithNoGap)
     TestRace race({4});
     race.run_laps(4, 3000, {30000, 29000});
     race.refresh(LAPS_THEN_TIME);
-    EXPECT_EQ(0, race.rows[0].gap_leader);
-    EXPECT_EQ(0, race.rows[0].laps_behind_leader);
+    EXPECT_EQ((Gaps{0, 0, 0, 0}), gaps_of(race.rows[0]));
 
     // Stale gaps left in the leader's row by an earlier ranking are cleared.
     race.rows[0].gap_leader = 1234;
     race.rows[0].laps_behind_ahead = 3;
     compute_gaps_by_best_lap(race.rows.get(), 1);
-    EXPECT_EQ(0, race.rows[0].gap_leader);
-    EXPECT_EQ(0, race.rows[0].laps_behind_ahead);
+    EXPECT_EQ((Gaps{0, 0, 0, 0}), gaps_of(race.rows[0]));
 }

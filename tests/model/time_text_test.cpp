@@ -3,6 +3,7 @@
 #include <memory>
 #include <string.h>
 #include <string>
+#include <vector>
 
 #include "race_fixture.h"
 #include "race_model.h"
@@ -60,6 +61,14 @@ TEST(TimeText, FormatTimeNeverWritesPastTwentyBytes)
     EXPECT_STREQ("-2147483648:-214748", text);
 }
 
+// Gap to the leader and gap to the row ahead, as the board shows them.
+using GapTexts = std::vector<std::string>;
+
+static GapTexts gap_texts(const BoardRow &cell)
+{
+    return GapTexts{cell.gap_leader_text, cell.gap_ahead_text};
+}
+
 static TestRace board_race(const char *key)
 {
     TestRace race({0, 1, 2});
@@ -87,12 +96,9 @@ TEST(BoardRows, LapsThenTimeBoardShowsLapsDownOrTimeBehind)
     EXPECT_STREQ("1:02:05.042", board[0].last_lap_text);
     EXPECT_STREQ("0.000", board[1].last_lap_text);
     EXPECT_STREQ("5.042", board[2].best_lap_text);
-    EXPECT_STREQ("0.000", board[0].gap_leader_text);
-    EXPECT_STREQ("0.000", board[0].gap_ahead_text);
-    EXPECT_STREQ("1.500", board[1].gap_leader_text);
-    EXPECT_STREQ("1.500", board[1].gap_ahead_text);
-    EXPECT_STREQ("1t", board[2].gap_leader_text);
-    EXPECT_STREQ("1t", board[2].gap_ahead_text);
+    EXPECT_EQ((GapTexts{"0.000", "0.000"}), gap_texts(board[0]));
+    EXPECT_EQ((GapTexts{"1.500", "1.500"}), gap_texts(board[1]));
+    EXPECT_EQ((GapTexts{"1t", "1t"}), gap_texts(board[2]));
     EXPECT_STREQ("  2  ", board[1].grid_text);
     EXPECT_STREQ("12", board[1].laps_text);
     EXPECT_STREQ("Car1", board[1].name);
@@ -104,9 +110,9 @@ TEST(BoardRows, BestLapBoardShowsBestLapDifferences)
     TestRace race = board_race(BEST_LAP);
     const BoardRow *board = race.board.get();
     EXPECT_STREQ("  3  ", board[0].grid_text);
-    EXPECT_STREQ("0.000", board[0].gap_leader_text);
-    EXPECT_STREQ("1:02:00.000", board[1].gap_leader_text);
-    EXPECT_STREQ("1.500", board[2].gap_ahead_text);
+    EXPECT_EQ((GapTexts{"0.000", "0.000"}), gap_texts(board[0]));
+    EXPECT_EQ((GapTexts{"1:02:00.000", "1:02:00.000"}), gap_texts(board[1]));
+    EXPECT_EQ((GapTexts{"1:02:01.500", "1.500"}), gap_texts(board[2]));
 }
 
 TEST(BoardRows, OtherKeywordKeepsTheGapTextsAndRewritesTheRest)
@@ -124,9 +130,9 @@ TEST(BoardRows, OtherKeywordKeepsTheGapTextsAndRewritesTheRest)
     EXPECT_STREQ("13", board[0].laps_text);
     EXPECT_STREQ("1:20.000", board[0].race_time_text);
     EXPECT_EQ(1, board[0].just_recorded);
-    EXPECT_STREQ("0.000", board[0].gap_leader_text);
-    EXPECT_STREQ("1.500", board[1].gap_leader_text);
-    EXPECT_STREQ("1t", board[2].gap_leader_text);
+    EXPECT_EQ((GapTexts{"0.000", "0.000"}), gap_texts(board[0]));
+    EXPECT_EQ((GapTexts{"1.500", "1.500"}), gap_texts(board[1]));
+    EXPECT_EQ((GapTexts{"1t", "1t"}), gap_texts(board[2]));
     // The position stays as the set-up wrote it.
     EXPECT_STREQ("1", board[0].position);
     EXPECT_STREQ("3", board[2].position);
