@@ -1,0 +1,51 @@
+# The six programs and their program folders. Each program is winmain.cpp,
+# the shared libraries, its language's texts unit and the one resource script
+# compiled with its language's headers. The folder of each language, ready to
+# install, is assembled at ${RACETIMER_DIST_DIR}/<lang>/Zelquan Orla Sequent.
+enable_language(RC)
+
+set(RACETIMER_DIST_DIR ${CMAKE_BINARY_DIR}/../dist CACHE PATH "Where the program folders are assembled")
+set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+set(GENERATED_STAMP ${GENERATED_DIR}/.generated)
+set(DATAGEN ${RACETIMER_ROOT}/tools/datagen)
+set(RESOURCE_SCRIPT ${RACETIMER_ROOT}/resources/racetimer.rc)
+
+# Sounds, images and the bitmaps compiled into the resources.
+file(GLOB DATAGEN_SOURCES CONFIGURE_DEPENDS ${DATAGEN}/*)
+add_custom_command(OUTPUT ${GENERATED_STAMP}
+                   COMMAND ${DATAGEN}/generate ${GENERATED_DIR}
+                   COMMAND ${CMAKE_COMMAND} -E touch ${GENERATED_STAMP}
+                   DEPENDS ${DATAGEN_SOURCES}
+                   COMMENT "Generating sounds, images and resource bitmaps" VERBATIM)
+add_custom_target(generated_data DEPENDS ${GENERATED_STAMP})
+set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS ${GENERATED_STAMP})
+
+file(GLOB_RECURSE PROGRAM_DATA CONFIGURE_DEPENDS ${RACETIMER_ROOT}/data/*)
+add_custom_target(dist ALL)
+
+foreach(lang IN LISTS RACETIMER_LANGUAGES)
+  set(program racetimer-${lang})
+  add_executable(${program} WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/winmain.cpp ${RESOURCE_SCRIPT})
+  target_include_directories(${program} PRIVATE ${RACETIMER_ROOT}/resources
+                             ${RACETIMER_ROOT}/resources/lang/${lang}
+                             ${GENERATED_DIR}/resource-bitmaps)
+  # The script is UTF-8 and its texts go out as Windows-1252.
+  target_compile_options(${program} PRIVATE $<$<COMPILE_LANGUAGE:RC>:--codepage=65001>
+                         $<$<COMPILE_LANGUAGE:CXX>:${RACETIMER_CP1252}>)
+  target_link_libraries(${program} PRIVATE race_window race_model texts_${lang})
+  add_dependencies(${program} generated_data)
+
+  set(folder "${RACETIMER_DIST_DIR}/${lang}/Zelquan Orla Sequent")
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}.stamp)
+  add_custom_command(OUTPUT ${stamp}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+                     COMMAND ${CMAKE_COMMAND} -E copy_directory ${RACETIMER_ROOT}/data ${folder}
+                     COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/sons ${folder}/sons
+                     COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/images ${folder}/images
+                     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${folder}
+                     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+                     DEPENDS ${program} ${PROGRAM_DATA} ${GENERATED_STAMP}
+                     COMMENT "Assembling the ${lang} program folder" VERBATIM)
+  add_custom_target(dist-${lang} DEPENDS ${stamp})
+  add_dependencies(dist dist-${lang})
+endforeach()
