@@ -35,6 +35,12 @@ struct Database {
     }
 };
 
+void expect_pilot(Database &db, int i, const char *name, const char *transponder)
+{
+    EXPECT_STREQ(name, db[i].name) << i;
+    EXPECT_STREQ(transponder, db[i].transponder) << i;
+}
+
 std::vector<std::string> g_reports;
 
 void record_report(const char *text)
@@ -96,15 +102,12 @@ TEST(PilotFiles, ReadsLfAndCrLfAlikeAndALastLineWithoutEnd)
     write_file(TRANSPONDERS_FILE, "000001\r\n000002");
     Database db;
     EXPECT_EQ(1, db.read_both());
-    EXPECT_STREQ("Alpha", db[0].name);
-    EXPECT_STREQ("Bravo", db[1].name);
+    expect_pilot(db, 0, "Alpha", "000001");
+    expect_pilot(db, 1, "Bravo", "000002");
     // An empty line ends the lists there, but the names after it are read.
-    EXPECT_STREQ("", db[2].name);
-    EXPECT_STREQ("Delta", db[3].name);
-    EXPECT_STREQ("", db[4].name);
-    EXPECT_STREQ("000001", db[0].transponder);
-    EXPECT_STREQ("000002", db[1].transponder);
-    EXPECT_STREQ("", db[3].transponder);
+    expect_pilot(db, 2, "", "");
+    expect_pilot(db, 3, "Delta", "");
+    expect_pilot(db, 4, "", "");
 }
 
 TEST(PilotFiles, EmptyFilesGiveNoPilotsAndKeepTransponders)
@@ -254,14 +257,12 @@ TEST(NameSort, EmptyRecordsGoLastInDescendingFormerIndex)
     db.set(2, "", "000002");
     db.set(3, "Alpha", "000003");
     sort_pilots_by_name(db.records.get());
-    EXPECT_STREQ("Alpha", db[0].name);
-    EXPECT_STREQ("000003", db[0].transponder);
-    EXPECT_STREQ("Bravo", db[1].name);
-    EXPECT_STREQ("000001", db[1].transponder);
+    expect_pilot(db, 0, "Alpha", "000003");
+    expect_pilot(db, 1, "Bravo", "000001");
     // The 996 records never filled, then the two emptied ones.
-    EXPECT_STREQ("", db[2].transponder);
-    EXPECT_STREQ("000002", db[998].transponder);
-    EXPECT_STREQ("000000", db[999].transponder);
+    expect_pilot(db, 2, "", "");
+    expect_pilot(db, 998, "", "000002");
+    expect_pilot(db, 999, "", "000000");
 }
 
 TEST(NameSort, GivesTheSelectionSortOrderOnRandomNames)

@@ -51,6 +51,14 @@ struct Length {
     std::unique_ptr<char[]> mode{new char[RACE_MODE_SIZE]()};
     int32_t hours = -1, minutes = -1, laps = -1, countdown = -1;
     int32_t read() { return read_race_length(mode.get(), &hours, &minutes, &laps, &countdown); }
+    void expect(const char *m, int32_t h, int32_t min, int32_t l, int32_t c) const
+    {
+        EXPECT_STREQ(m, mode.get());
+        EXPECT_EQ(h, hours);
+        EXPECT_EQ(min, minutes);
+        EXPECT_EQ(l, laps);
+        EXPECT_EQ(c, countdown);
+    }
 };
 
 struct Options {
@@ -63,6 +71,14 @@ struct Options {
     {
         return read_race_options(&protection, ranking.get(), start.get(), time_end.get(),
                                  lap_end.get());
+    }
+    void expect(int32_t p, const char *r, const char *s, const char *t, const char *l) const
+    {
+        EXPECT_EQ(p, protection);
+        EXPECT_STREQ(r, ranking.get());
+        EXPECT_STREQ(s, start.get());
+        EXPECT_STREQ(t, time_end.get());
+        EXPECT_STREQ(l, lap_end.get());
     }
 };
 
@@ -213,19 +229,13 @@ TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsThemBack)
     EXPECT_EQ("MODECOURSETemps\r\n1\r\n05\r\n10\r\n30\r\n", read_file(LENGTH_FILE));
     Length length;
     EXPECT_EQ(1, length.read());
-    EXPECT_STREQ("MODECOURSETemps", length.mode.get());
-    EXPECT_EQ(1, length.hours);
-    EXPECT_EQ(5, length.minutes);
-    EXPECT_EQ(10, length.laps);
-    EXPECT_EQ(30, length.countdown);
+    length.expect("MODECOURSETemps", 1, 5, 10, 30);
 
     EXPECT_EQ(1, write_race_length("MODECOURSETours", 0, 45, 4999, 3600));
     EXPECT_EQ("MODECOURSETours\r\n0\r\n45\r\n4999\r\n3600\r\n", read_file(LENGTH_FILE));
     write_file(LENGTH_FILE, "MODECOURSETours 2 5 -3 +7");
     EXPECT_EQ(1, length.read());
-    EXPECT_EQ(5, length.minutes);
-    EXPECT_EQ(-3, length.laps);
-    EXPECT_EQ(7, length.countdown);
+    length.expect("MODECOURSETours", 2, 5, -3, 7);
 }
 
 TEST(RaceLengthFile, MinutesComeFromTwoCharactersAtMost)
@@ -234,9 +244,7 @@ TEST(RaceLengthFile, MinutesComeFromTwoCharactersAtMost)
     write_file(LENGTH_FILE, "MODECOURSETemps\n0\n123\n");
     Length length;
     EXPECT_EQ(1, length.read());
-    EXPECT_EQ(12, length.minutes);
-    EXPECT_EQ(3, length.laps);
-    EXPECT_EQ(-1, length.countdown);
+    length.expect("MODECOURSETemps", 0, 12, 3, -1);
 }
 
 TEST(RaceLengthFile, AnEmptyModeShiftsEveryLaterValue)
@@ -246,11 +254,7 @@ TEST(RaceLengthFile, AnEmptyModeShiftsEveryLaterValue)
     EXPECT_EQ("\r\n1\r\n05\r\n10\r\n30\r\n", read_file(LENGTH_FILE));
     Length length;
     EXPECT_EQ(1, length.read());
-    EXPECT_STREQ("1", length.mode.get());
-    EXPECT_EQ(5, length.hours);
-    EXPECT_EQ(10, length.minutes);
-    EXPECT_EQ(30, length.laps);
-    EXPECT_EQ(-1, length.countdown);
+    length.expect("1", 5, 10, 30, -1);
 }
 
 TEST(RaceOptionsFile, WritesAndReadsTheFiveValues)
@@ -263,11 +267,8 @@ TEST(RaceOptionsFile, WritesAndReadsTheFiveValues)
               read_file(OPTIONS_FILE));
     Options options;
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(2, options.protection);
-    EXPECT_STREQ(RANKING_LAPS_THEN_TIME, options.ranking.get());
-    EXPECT_STREQ(START_STAGGERED, options.start.get());
-    EXPECT_STREQ(TIME_END_FINISH_LAP, options.time_end.get());
-    EXPECT_STREQ(LAP_END_ALL_LAPS, options.lap_end.get());
+    options.expect(2, RANKING_LAPS_THEN_TIME, START_STAGGERED, TIME_END_FINISH_LAP,
+                   LAP_END_ALL_LAPS);
 }
 
 TEST(RaceOptionsFile, BlankLinesAndExtraBlanksReadTheSame)
@@ -277,11 +278,7 @@ TEST(RaceOptionsFile, BlankLinesAndExtraBlanksReadTheSame)
                              "FINTEMPSSignalSonore\t\nFINTOURSignalSonore   ");
     Options options;
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(5, options.protection);
-    EXPECT_STREQ(RANKING_BEST_LAP, options.ranking.get());
-    EXPECT_STREQ(START_FIRST_CAR, options.start.get());
-    EXPECT_STREQ(TIME_END_SIGNAL, options.time_end.get());
-    EXPECT_STREQ(LAP_END_SIGNAL, options.lap_end.get());
+    options.expect(5, RANKING_BEST_LAP, START_FIRST_CAR, TIME_END_SIGNAL, LAP_END_SIGNAL);
 }
 
 TEST(RaceOptionsFile, AFileEndingAfterItsThirdValueLeavesTheOthers)
@@ -292,10 +289,7 @@ TEST(RaceOptionsFile, AFileEndingAfterItsThirdValueLeavesTheOthers)
     strcpy(options.time_end.get(), "keep");
     strcpy(options.lap_end.get(), "these");
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(3, options.protection);
-    EXPECT_STREQ(START_SOUND_SIGNAL, options.start.get());
-    EXPECT_STREQ("keep", options.time_end.get());
-    EXPECT_STREQ("these", options.lap_end.get());
+    options.expect(3, RANKING_LAPS_THEN_TIME, START_SOUND_SIGNAL, "keep", "these");
 }
 
 TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndNumbersToInt32)
@@ -306,11 +300,7 @@ TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndNumbersToInt32)
     EXPECT_EQ(1, write_race_options(-4, "", START_STAGGERED, TIME_END_SIGNAL, LAP_END_ALL_LAPS));
     Options options;
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(-4, options.protection);
-    EXPECT_STREQ(START_STAGGERED, options.ranking.get());
-    EXPECT_STREQ(TIME_END_SIGNAL, options.start.get());
-    EXPECT_STREQ("FINTOURFaireTousLesT", options.time_end.get());
-    EXPECT_STREQ("", options.lap_end.get());
+    options.expect(-4, START_STAGGERED, TIME_END_SIGNAL, "FINTOURFaireTousLesT", "");
 
     write_file(OPTIONS_FILE, "99999999999999999999 " + std::string(100000, 'K') + " a b c");
     EXPECT_EQ(1, options.read());
