@@ -111,7 +111,7 @@ struct Sim {
     int64_t errors = 0;
 };
 
-enum { RECEIVED_KEPT = 4096 };
+enum { RECEIVED_KEPT = 4096, LATE_WAKE_US = 1000 };
 
 volatile sig_atomic_t g_stop;
 
@@ -154,7 +154,11 @@ int32_t plug_in(Sim *sim)
     std::string name = ptsname(master);
     // Our own hold on the program's side keeps the line up between the
     // program's openings, and sets it raw before the program configures it.
-    int slave = open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    // Detached, the simulator leads its own session and takes the line as
+    // its controlling terminal: the wineserver, which leads a session too and
+    // opens the device for the program, would otherwise take it, and get a
+    // hang-up at every unplugging.
+    int slave = open(name.c_str(), O_RDWR | O_NONBLOCK | (sim->options.detach ? 0 : O_NOCTTY));
     struct termios line;
     if (slave < 0 || tcgetattr(slave, &line) != 0) {
         perror("decoder-sim: pty slave");
@@ -195,13 +199,25 @@ void drop_output(Sim *sim)
     sim->output.clear();
 }
 
+// Removes a path only while it is still the one this simulator made: a
+// simulator started later on the same line may have replaced it.
+void remove_own_link(const Sim *sim)
+{
+    char target[256];
+    ssize_t n = readlink(sim->options.link, target, sizeof target - 1);
+    if (n > 0 && static_cast<size_t>(n) == sim->pty_name.size() &&
+        memcmp(target, sim->pty_name.data(), n) == 0) {
+        unlink(sim->options.link);
+    }
+}
+
 // As an unplugged USB decoder: the device goes and so does its name.
 void unplug(Sim *sim)
 {
     if (sim->master < 0) {
         return;
     }
-    unlink(sim->options.link);
+    remove_own_link(sim);
     close(sim->master);
     close(sim->slave);
     sim->master = -1;
@@ -246,7 +262,11 @@ void write_output(Sim *sim)
             return;  // the pty is full: poll says when it drains
         }
         if (sim->options.baud > 0) {
-            sim->next_write_us = now_us() + n * 10 * INT64_C(1000000) / sim->options.baud;
+            // A wake-up a little late keeps to the line's schedule, so the
+            // rate holds; after a pause the schedule starts again from now.
+            const int64_t now = now_us();
+            const int64_t base = sim->next_write_us < now - LATE_WAKE_US ? now : sim->next_write_us;
+            sim->next_write_us = base + n * 10 * INT64_C(1000000) / sim->options.baud;
         }
         if (static_cast<size_t>(n) < chunk.bytes.size()) {
             chunk.bytes.erase(chunk.bytes.begin(), chunk.bytes.begin() + n);
@@ -560,14 +580,13 @@ void detach(const char *log)
 
 int32_t open_control(Sim *sim)
 {
+    // A FIFO of its own, even where one is left from an earlier simulator:
+    // two readers would share the commands.
     const char *path = sim->options.control;
-    struct stat info;
-    if (lstat(path, &info) != 0 || !S_ISFIFO(info.st_mode)) {
-        unlink(path);
-        if (mkfifo(path, 0600) != 0) {
-            perror(path);
-            return 0;
-        }
+    unlink(path);
+    if (mkfifo(path, 0600) != 0) {
+        perror(path);
+        return 0;
     }
     // Read and write: the FIFO never reads as ended between two writers.
     sim->control = open(path, O_RDWR | O_NONBLOCK);
@@ -576,6 +595,18 @@ int32_t open_control(Sim *sim)
         return 0;
     }
     return 1;
+}
+
+void close_control(Sim *sim)
+{
+    struct stat named;
+    struct stat held;
+    if (stat(sim->options.control, &named) == 0 && fstat(sim->control, &held) == 0 &&
+        named.st_ino == held.st_ino && named.st_dev == held.st_dev) {
+        unlink(sim->options.control);
+    }
+    close(sim->control);
+    sim->control = -1;
 }
 
 int64_t next_wake_us(const Sim *sim, int64_t end_us)
@@ -618,8 +649,12 @@ void run(Sim *sim)
             fds[count++] = {sim->master, events, 0};
         }
         int64_t wait_us = next_wake_us(sim, end_us) - now_us();
-        int timeout_ms = wait_us <= 0 ? 0 : static_cast<int>((wait_us + 999) / 1000);
-        if (poll(fds, count, timeout_ms) <= 0) {
+        if (wait_us < 0) {
+            wait_us = 0;
+        }
+        const struct timespec timeout = {static_cast<time_t>(wait_us / 1000000),
+                                         static_cast<long>(wait_us % 1000000 * 1000)};
+        if (ppoll(fds, count, &timeout, 0) <= 0) {
             continue;
         }
         if (sim->control >= 0 && (fds[0].revents & POLLIN)) {
@@ -644,6 +679,8 @@ int main(int argc, char **argv)
         detach(sim.options.log);
     }
     signal(SIGPIPE, SIG_IGN);
+    // An unplugging hangs up the line, which may be our controlling terminal.
+    signal(SIGHUP, SIG_IGN);
     signal(SIGTERM, on_signal);
     signal(SIGINT, on_signal);
     if (sim.options.scenario && !load_scenario(sim.options.scenario, &sim.scenario)) {
@@ -659,8 +696,8 @@ int main(int argc, char **argv)
     }
     run(&sim);
     unplug(&sim);
-    if (sim.options.control) {
-        unlink(sim.options.control);
+    if (sim.control >= 0) {
+        close_control(&sim);
     }
     write_status(&sim, 0);
     return 0;
