@@ -1,8 +1,10 @@
 // Files that cannot be opened: every reader returns 0 and changes nothing,
-// every writer returns 0 and leaves a previous file as it was.
+// every writer returns 0 and leaves a previous file as it was. And files of
+// any bytes at all: every reader stays within every field.
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string.h>
 #include <string>
 #include <vector>
@@ -31,6 +33,8 @@ struct FileCase {
     const char *file;
     std::function<int32_t(Targets &)> read;
     std::function<int32_t(const Targets &)> write;
+    // The sizes of the keyword buffers this reader fills, in `keys`.
+    std::vector<int32_t> key_sizes = {};
 };
 
 const char DISPLAY_FILE[] = "Private/R\xE9glagesAffichage.rgsc";
@@ -54,7 +58,8 @@ std::vector<FileCase> file_cases()
              return read_race_length(t.keys[0], &t.numbers[0], &t.numbers[1], &t.numbers[2],
                                      &t.numbers[3]);
          },
-         [](const Targets &) { return write_race_length(RACE_MODE_LAPS, 1, 2, 3, 4); }},
+         [](const Targets &) { return write_race_length(RACE_MODE_LAPS, 1, 2, 3, 4); },
+         {RACE_MODE_SIZE}},
         {"OptionsCourse.race",
          [](Targets &t) {
              return read_race_options(&t.numbers[4], t.keys[0], t.keys[1], t.keys[2], t.keys[3]);
@@ -62,7 +67,8 @@ std::vector<FileCase> file_cases()
          [](const Targets &) {
              return write_race_options(2, RANKING_BEST_LAP, START_FIRST_CAR, TIME_END_SIGNAL,
                                        LAP_END_SIGNAL);
-         }},
+         },
+         {RANKING_KEY_SIZE, START_MODE_SIZE, TIME_END_MODE_SIZE, LAP_END_MODE_SIZE}},
         {"R\xE9glagesSons.rg",
          [](Targets &t) {
              return read_sound_settings(t.keys[0], t.keys[1], t.keys[2], t.keys[3], t.keys[4],
@@ -72,7 +78,9 @@ std::vector<FileCase> file_cases()
              return write_sound_settings(SOUND_LANGUAGE_FRENCH, SOUND_COUNTDOWN_ON,
                                          SOUND_START_ON, SOUND_PASSING_ON, SOUND_BEST_LAP_ON,
                                          SOUND_CLOCK_ON, SOUND_RACE_END_ON, SOUND_CAR_END_ON);
-         }},
+         },
+         {SOUND_LANGUAGE_SIZE, SOUND_COUNTDOWN_SIZE, SOUND_START_SIZE, SOUND_PASSING_SIZE,
+          SOUND_BEST_LAP_SIZE, SOUND_CLOCK_SIZE, SOUND_RACE_END_SIZE, SOUND_CAR_END_SIZE}},
         {DISPLAY_FILE,
          [](Targets &t) { return read_display_settings(DISPLAY_FILE, &t.display, &t.custom); },
          [](const Targets &t) { return write_display_settings(DISPLAY_FILE, &t.display, &t.custom); }},
@@ -104,6 +112,43 @@ protected:
         EXPECT_EQ(0, memcmp(before.get(), targets.get(), sizeof(Targets))) << c.file;
     }
 };
+
+// From its last byte on, a field that started cleared holds only zeros.
+bool ends_within(const char *field, size_t size, size_t room)
+{
+    for (size_t i = size - 1; i < room; ++i) {
+        if (field[i] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void expect_every_field_ends_within_its_size(const Targets &t, const FileCase &c)
+{
+    for (const PilotRecord &p : t.pilots) {
+        EXPECT_TRUE(ends_within(p.name, sizeof p.name, sizeof p.name)) << c.file;
+        EXPECT_TRUE(ends_within(p.transponder, sizeof p.transponder, sizeof p.transponder));
+    }
+    for (const PilotRecord &p : t.grid) {
+        EXPECT_TRUE(ends_within(p.name, sizeof p.name, sizeof p.name)) << c.file;
+        EXPECT_TRUE(ends_within(p.transponder, sizeof p.transponder, sizeof p.transponder));
+    }
+    EXPECT_TRUE(ends_within(t.race_name, sizeof t.race_name, sizeof t.race_name));
+    EXPECT_TRUE(ends_within(t.trailer, sizeof t.trailer, sizeof t.trailer));
+    for (size_t i = 0; i < c.key_sizes.size(); ++i) {
+        EXPECT_TRUE(ends_within(t.keys[i], c.key_sizes[i], sizeof t.keys[i])) << c.file << i;
+    }
+    for (const FontSlot &font : t.display.fonts) {
+        EXPECT_TRUE(ends_within(font.face, sizeof font.face, sizeof font.face)) << c.file;
+    }
+    for (const CarRecord &car : t.cars) {
+        EXPECT_TRUE(ends_within(car.name, sizeof car.name, sizeof car.name)) << c.file;
+        EXPECT_GE(car.laps, 0);
+        EXPECT_LE(car.laps, MAX_LAPS);
+    }
+    EXPECT_TRUE(ends_within(t.ranking_key, sizeof t.ranking_key, sizeof t.ranking_key));
+}
 
 // A writer's file must stay as the test left it.
 const char PREVIOUS_BYTES[] = "previous\r\nbytes\r\n";
@@ -164,5 +209,25 @@ TEST_F(FileFailures, ReadOnlyFilesCountAsMissingAndStayAsTheyWere)
         EXPECT_EQ(0, c.write(*targets)) << c.file;
         EXPECT_EQ(PREVIOUS_BYTES, read_file(c.file)) << c.file;
         fs::permissions(c.file, fs::perms::owner_write, fs::perm_options::add);
+    }
+}
+
+TEST_F(FileFailures, BinaryAndOverLongFilesStayWithinEveryField)
+{
+    std::mt19937 random(2024);
+    std::string binary;
+    for (int i = 0; i < 200000; ++i) {
+        binary += static_cast<char>(random() % 256);
+    }
+    std::string blanks_free(100000, '\xFF');
+    std::string tabs_only(100000, '\t');
+    std::string digits = std::string(100000, '9') + "\r\n" + std::string(100000, '-');
+    for (const std::string *bytes : {&binary, &blanks_free, &tabs_only, &digits}) {
+        for (const FileCase &c : file_cases()) {
+            memset(targets.get(), 0, sizeof(Targets));
+            write_file(c.file, *bytes);
+            EXPECT_EQ(1, c.read(*targets)) << c.file;
+            expect_every_field_ends_within_its_size(*targets, c);
+        }
     }
 }

@@ -353,3 +353,31 @@ TEST(SoundSettingsFile, LfLinesAndAMissingLastLineEnd)
     EXPECT_STREQ(SOUND_LANGUAGE_ENGLISH, sounds.keys[0].get());
     EXPECT_STREQ(SOUND_CAR_END_ON, sounds.keys[7].get());
 }
+
+TEST(SoundSettingsFile, AFileCutAnywhereKeepsTheKeywordsNotReached)
+{
+    TempDir dir;
+    const std::string full = SOUNDS_ON;
+    const char *expected[8] = {SOUND_LANGUAGE_ENGLISH, SOUND_COUNTDOWN_ON, SOUND_START_ON,
+                               SOUND_PASSING_ON,       SOUND_BEST_LAP_ON,  SOUND_CLOCK_ON,
+                               SOUND_RACE_END_ON,      SOUND_CAR_END_ON};
+    for (size_t cut = 0; cut <= full.size(); ++cut) {
+        write_file(SOUNDS_FILE, full.substr(0, cut));
+        Sounds sounds;
+        for (auto &key : sounds.keys) {
+            strcpy(key.get(), "old");
+        }
+        ASSERT_EQ(1, sounds.read());
+        bool reached = true;
+        for (int i = 0; i < 8; ++i) {
+            std::string key = sounds.keys[i].get();
+            if (key == "old") {
+                reached = false;
+                continue;
+            }
+            // Read in file order: after a keyword not reached, none is.
+            EXPECT_TRUE(reached) << "cut " << cut << " key " << i;
+            EXPECT_EQ(0u, std::string(expected[i]).rfind(key, 0)) << "cut " << cut;
+        }
+    }
+}

@@ -178,6 +178,35 @@ TEST(ResultsFile, ShortAndDamagedFilesLeaveTheRestCleared)
     EXPECT_STREQ("", copy.cars[19].name);
 }
 
+TEST(ResultsFile, EveryCutOfAFileReadsAsItsPrefix)
+{
+    TempDir dir;
+    const std::string full = tabbed_line({"CLASSEMENTToursTemps"}) +
+                             tabbed_line({"Ann", "2", "15000", "32000"}) +
+                             tabbed_line({"Bo", "1", "9000"});
+    auto begins = [](const std::string &whole, const std::string &part) {
+        return whole.compare(0, part.size(), part) == 0;
+    };
+    for (size_t cut = 0; cut <= full.size(); ++cut) {
+        write_file(RESULTS_FILE, full.substr(0, cut));
+        Results copy;
+        ASSERT_EQ(1, copy.read());
+        EXPECT_TRUE(begins("CLASSEMENTToursTemps", copy.key.get())) << cut;
+        const std::vector<std::vector<int32_t>> times = {{15000, 32000}, {9000}};
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_TRUE(begins(i == 0 ? "Ann" : "Bo", copy.cars[i].name)) << cut;
+            EXPECT_TRUE(copy.cars[i].laps == 0 ||
+                        copy.cars[i].laps == static_cast<int32_t>(times[i].size()));
+            for (size_t j = 0; j < times[i].size(); ++j) {
+                int32_t got = copy.cars[i].race_times[j];
+                EXPECT_TRUE(got == 0 || begins(std::to_string(times[i][j]), std::to_string(got)))
+                    << "cut " << cut << " car " << i << " lap " << j << ": " << got;
+            }
+        }
+        EXPECT_STREQ("", copy.cars[2].name);
+    }
+}
+
 TEST(ResultsFile, HostileLinesStayWithinTheArrays)
 {
     TempDir dir;
