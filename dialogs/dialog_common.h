@@ -1,0 +1,22 @@
+// What every dialog does alike: the Arial fonts it makes when it opens and
+// gives to its controls, and its error boxes.
+#ifndef DIALOG_COMMON_H
+#define DIALOG_COMMON_H
+
+#include <windows.h>
+
+#include <stdint.h>
+
+// "Arial" of height 16, every other field 0 but the weight and underline.
+HFONT create_dialog_font(int32_t weight, int32_t underline);
+
+// WM_SETFONT, redraw on, to each of the count controls.
+void give_font(HWND dialog, const int32_t *ids, int32_t count, HFONT font);
+
+// The font in *font deleted and forgotten, so that no way out deletes it twice.
+void delete_dialog_font(HFONT *font);
+
+// An error box owned by the dialog: OK button only, no icon.
+void show_dialog_error(HWND dialog, const char *text);
+
+#endif

@@ -1,0 +1,45 @@
+// Control numbers of the dialog templates, shared by the resource script and
+// the dialog procedures. Plain #defines: the resource compiler reads them too.
+#ifndef DIALOG_IDS_H
+#define DIALOG_IDS_H
+
+// A group box of the starting grid dialog, below its visible area.
+#define IDC_FRAME 101
+
+// Starting grid (COURSEPILOTES). Grid line n has the list IDC_GRID_SLOT_1 + n - 1
+// and the label IDC_GRID_SLOT_LABEL_1 + n - 1.
+#define IDC_GRID_SLOT_1 3101
+#define IDC_GRID_SLOT_20 3120
+#define IDC_GRID_RACE_NAME 3121
+#define IDC_GRID_TITLE 3131
+#define IDC_GRID_COLUMN_LABEL_1 3132
+#define IDC_GRID_COLUMN_LABEL_2 3133
+#define IDC_GRID_NAMES_LABEL_1 3134
+#define IDC_GRID_NAMES_LABEL_2 3135
+#define IDC_GRID_RACE_NAME_LABEL 3136
+#define IDC_GRID_SLOT_LABEL_1 3141
+#define IDC_GRID_SLOT_LABEL_20 3160
+
+// Race options (COURSEOPTIONS)
+#define IDC_OPTIONS_RANK_LAPS_TIME 3201
+#define IDC_OPTIONS_RANK_BEST_LAP 3202
+#define IDC_OPTIONS_PROTECTION_TIME 3203
+#define IDC_OPTIONS_START_SIGNAL 3204
+#define IDC_OPTIONS_START_FIRST_CAR 3205
+#define IDC_OPTIONS_START_STAGGERED 3206
+#define IDC_OPTIONS_TIME_END_SIGNAL 3207
+#define IDC_OPTIONS_TIME_END_FINISH_LAP 3208
+#define IDC_OPTIONS_LAP_END_SIGNAL 3209
+#define IDC_OPTIONS_LAP_END_FINISH_LAP 3210
+#define IDC_OPTIONS_LAP_END_ALL_LAPS 3211
+#define IDC_OPTIONS_TITLE 3221
+#define IDC_OPTIONS_RANKING_GROUP 3222
+#define IDC_OPTIONS_TRACK_GROUP 3223
+#define IDC_OPTIONS_PROTECTION_LABEL 3224
+#define IDC_OPTIONS_SECONDS_LABEL 3225
+#define IDC_OPTIONS_START_GROUP 3226
+#define IDC_OPTIONS_END_GROUP 3227
+#define IDC_OPTIONS_TIME_END_GROUP 3228
+#define IDC_OPTIONS_LAP_END_GROUP 3229
+
+#endif

@@ -1,0 +1,55 @@
+// Dialog texts and per-build dialog sizes of the en build, shared by its texts
+// unit and its resource script.
+#ifndef DIALOG_TEXTS_LANG_H
+#define DIALOG_TEXTS_LANG_H
+
+// Message boxes of the dialogs: this build keeps their French words.
+#define TXT_DIALOG_ERROR_CAPTION "Erreur"
+#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR "Erreur: impossible d'ouvrir la base de données Pilotes"
+#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR "Erreur: impossible d'ouvrir la base de données Transpondeurs"
+#define TXT_DIALOG_GRID_FILE_ERROR "Erreur: impossible d'ouvrir le fichier Composition Série"
+#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR "Erreur: impossible d'ouvrir le fichier Options Courses"
+#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR "Erreur: impossible d'ouvrir le fichier Options course"
+
+#define TXT_DIALOG_OK "Ok"
+#define TXT_DIALOG_CANCEL "Cancel"
+#define SIZE_DIALOG_CANCEL_WIDTH 30
+
+// Starting grid
+#define TXT_GRID_CAPTION "Drivers for the race"
+#define TXT_GRID_TITLE "Race : Starting grid"
+#define TXT_GRID_COLUMN "Grid"
+#define TXT_GRID_NAMES "Driver names"
+#define TXT_GRID_RACE_NAME "Race name"
+#define SIZE_GRID_COLUMN_X 40
+#define SIZE_GRID_COLUMN_WIDTH 18
+#define SIZE_GRID_NAMES_X 90
+#define SIZE_GRID_RACE_NAME_X 80
+#define SIZE_GRID_RACE_NAME_WIDTH 60
+
+// Race options
+#define TXT_OPTIONS_CAPTION "Race options"
+#define TXT_OPTIONS_TITLE "Race options : "
+#define TXT_OPTIONS_RANKING_GROUP "Driver ranking"
+#define TXT_OPTIONS_RANK_LAPS_TIME "by nb of laps+time"
+#define TXT_OPTIONS_RANK_BEST_LAP "by best lap"
+#define TXT_OPTIONS_TRACK_GROUP "Track"
+#define TXT_OPTIONS_PROTECTION_LABEL "Lap protection time"
+#define TXT_OPTIONS_SECONDS "s"
+#define TXT_OPTIONS_START_GROUP "Start type"
+#define TXT_OPTIONS_START_SIGNAL "all together at the start signal"
+#define TXT_OPTIONS_START_FIRST_CAR "when the first car passes"
+#define TXT_OPTIONS_START_STAGGERED "staggered start"
+#define TXT_OPTIONS_END_GROUP "Race end type"
+#define TXT_OPTIONS_TIME_END_GROUP "If race length = time"
+#define TXT_OPTIONS_LAP_END_GROUP "If race length = nb of laps"
+#define TXT_OPTIONS_END_SIGNAL "Immediate stop at the signal"
+#define TXT_OPTIONS_END_FINISH_LAP "At the end, all drivers must finish their lap"
+#define TXT_OPTIONS_LAP_END_ALL_LAPS "At the end, all drivers must complete all laps"
+#define SIZE_OPTIONS_RANK_WIDTH 125
+#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 100
+#define SIZE_OPTIONS_START_GROUP_WIDTH 150
+#define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 125
+#define SIZE_OPTIONS_END_GROUP_WIDTH 194
+
+#endif

@@ -1,0 +1,55 @@
+// Dialog texts and per-build dialog sizes of the es build, shared by its texts
+// unit and its resource script.
+#ifndef DIALOG_TEXTS_LANG_H
+#define DIALOG_TEXTS_LANG_H
+
+// Message boxes of the dialogs
+#define TXT_DIALOG_ERROR_CAPTION TXT_ERROR_CAPTION
+#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR TXT_PILOT_NAMES_FILE_ERROR
+#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR TXT_PILOT_TRANSPONDERS_FILE_ERROR
+#define TXT_DIALOG_GRID_FILE_ERROR TXT_GRID_FILE_ERROR
+#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR TXT_RACE_OPTIONS_READ_ERROR
+#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR TXT_RACE_OPTIONS_WRITE_ERROR
+
+#define TXT_DIALOG_OK "Ok"
+#define TXT_DIALOG_CANCEL "Cancelar"
+#define SIZE_DIALOG_CANCEL_WIDTH 35
+
+// Starting grid
+#define TXT_GRID_CAPTION "Pilotos para la carrera"
+#define TXT_GRID_TITLE "Carrera : Parrilla de salida"
+#define TXT_GRID_COLUMN "Línea"
+#define TXT_GRID_NAMES "Nombres Pilotos"
+#define TXT_GRID_RACE_NAME "Nombre de la carrera"
+#define SIZE_GRID_COLUMN_X 45
+#define SIZE_GRID_COLUMN_WIDTH 18
+#define SIZE_GRID_NAMES_X 100
+#define SIZE_GRID_RACE_NAME_X 70
+#define SIZE_GRID_RACE_NAME_WIDTH 70
+
+// Race options
+#define TXT_OPTIONS_CAPTION "Opciones de carrera"
+#define TXT_OPTIONS_TITLE "Opciones de carrera : "
+#define TXT_OPTIONS_RANKING_GROUP "Clasificación de los pilotos"
+#define TXT_OPTIONS_RANK_LAPS_TIME "según nº de vueltas+tiempo"
+#define TXT_OPTIONS_RANK_BEST_LAP "según mejor vuelta"
+#define TXT_OPTIONS_TRACK_GROUP "Pista"
+#define TXT_OPTIONS_PROTECTION_LABEL "Tiempo de protección vuelta"
+#define TXT_OPTIONS_SECONDS "s"
+#define TXT_OPTIONS_START_GROUP "Tipo de salida"
+#define TXT_OPTIONS_START_SIGNAL "simultánea a la señal sonora"
+#define TXT_OPTIONS_START_FIRST_CAR "al paso del primer coche"
+#define TXT_OPTIONS_START_STAGGERED "salida escalonada"
+#define TXT_OPTIONS_END_GROUP "Tipo de final de carrera"
+#define TXT_OPTIONS_TIME_END_GROUP "Si duración carrera = tiempo"
+#define TXT_OPTIONS_LAP_END_GROUP "Si duración carrera = nº vueltas"
+#define TXT_OPTIONS_END_SIGNAL "Parada inmediata a la señal sonora"
+#define TXT_OPTIONS_END_FINISH_LAP "Al final, todos los pilotos deben terminar su vuelta"
+#define TXT_OPTIONS_LAP_END_ALL_LAPS "Al final, todos los pilotos deben hacer todas las vueltas"
+#define SIZE_OPTIONS_RANK_WIDTH 140
+#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 120
+#define SIZE_OPTIONS_START_GROUP_WIDTH 150
+#define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 125
+#define SIZE_OPTIONS_END_GROUP_WIDTH 190
+
+#endif

@@ -1,0 +1,55 @@
+// Dialog texts and per-build dialog sizes of the pt build, shared by its texts
+// unit and its resource script.
+#ifndef DIALOG_TEXTS_LANG_H
+#define DIALOG_TEXTS_LANG_H
+
+// Message boxes of the dialogs
+#define TXT_DIALOG_ERROR_CAPTION TXT_ERROR_CAPTION
+#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR TXT_PILOT_NAMES_FILE_ERROR
+#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR TXT_PILOT_TRANSPONDERS_FILE_ERROR
+#define TXT_DIALOG_GRID_FILE_ERROR TXT_GRID_FILE_ERROR
+#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR TXT_RACE_OPTIONS_READ_ERROR
+#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR TXT_RACE_OPTIONS_WRITE_ERROR
+
+#define TXT_DIALOG_OK "Ok"
+#define TXT_DIALOG_CANCEL "Cancelar"
+#define SIZE_DIALOG_CANCEL_WIDTH 35
+
+// Starting grid
+#define TXT_GRID_CAPTION "Pilotos para a corrida"
+#define TXT_GRID_TITLE "Corrida : Grelha de partida"
+#define TXT_GRID_COLUMN "Linha"
+#define TXT_GRID_NAMES "Nomes Pilotos"
+#define TXT_GRID_RACE_NAME "Nome da corrida"
+#define SIZE_GRID_COLUMN_X 40
+#define SIZE_GRID_COLUMN_WIDTH 18
+#define SIZE_GRID_NAMES_X 90
+#define SIZE_GRID_RACE_NAME_X 80
+#define SIZE_GRID_RACE_NAME_WIDTH 60
+
+// Race options
+#define TXT_OPTIONS_CAPTION "Opções de corrida"
+#define TXT_OPTIONS_TITLE "Opções de corrida : "
+#define TXT_OPTIONS_RANKING_GROUP "Classificação dos pilotos"
+#define TXT_OPTIONS_RANK_LAPS_TIME "por nº voltas+tempo"
+#define TXT_OPTIONS_RANK_BEST_LAP "por melhor volta"
+#define TXT_OPTIONS_TRACK_GROUP "Pista"
+#define TXT_OPTIONS_PROTECTION_LABEL "Tempo de proteção volta"
+#define TXT_OPTIONS_SECONDS "s"
+#define TXT_OPTIONS_START_GROUP "Tipo de partida"
+#define TXT_OPTIONS_START_SIGNAL "simultânea ao sinal sonoro"
+#define TXT_OPTIONS_START_FIRST_CAR "à passagem do primeiro carro"
+#define TXT_OPTIONS_START_STAGGERED "partida desfasada"
+#define TXT_OPTIONS_END_GROUP "Tipo de fim de corrida"
+#define TXT_OPTIONS_TIME_END_GROUP "Se duração corrida = tempo"
+#define TXT_OPTIONS_LAP_END_GROUP "Se duração corrida = nº voltas"
+#define TXT_OPTIONS_END_SIGNAL "Paragem imediata ao sinal sonoro"
+#define TXT_OPTIONS_END_FINISH_LAP "No fim, todos os pilotos devem acabar a volta"
+#define TXT_OPTIONS_LAP_END_ALL_LAPS "No fim, todos os pilotos devem fazer todas as voltas"
+#define SIZE_OPTIONS_RANK_WIDTH 125
+#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 100
+#define SIZE_OPTIONS_START_GROUP_WIDTH 170
+#define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 155
+#define SIZE_OPTIONS_END_GROUP_WIDTH 194
+
+#endif
