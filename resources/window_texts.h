@@ -61,6 +61,9 @@ extern const char HEADER_FINISH_TEXT[];
 extern const char CLOSE_REFUSED_TEXT[];
 extern const char CLOSE_CONFIRM_TEXT[];
 
+// Effacer asks before the series results go
+extern const char CLEAR_CONFIRM_TEXT[];
+
 // Start-up and the decoder found
 extern const char ERROR_CAPTION_TEXT[];
 extern const char MESSAGE_CAPTION_TEXT[];

@@ -9,6 +9,8 @@
 #include <string.h>
 
 #include "board_painter.h"
+#include "engine.h"
+#include "race_controls.h"
 #include "resource_ids.h"
 #include "run_state.h"
 #include "screen_scale.h"
@@ -398,6 +400,13 @@ LRESULT on_vscroll(WPARAM wparam)
     return 0;
 }
 
+// The command's id is in the low word, its notification in the high word.
+LRESULT on_command(HWND window, WPARAM wparam)
+{
+    handle_race_control(window, LOWORD(wparam), HIWORD(wparam));
+    return 0;
+}
+
 }  // namespace
 
 void set_program_files_override(const char *folder)
@@ -460,9 +469,8 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_MOUSEMOVE: return on_mouse_move(lparam);
     case WM_LBUTTONDOWN: return on_button_down(lparam);
     case WM_LBUTTONUP: return on_button_up(lparam);
-    // The commands and the engine tick arrive with the race controls.
-    case WM_COMMAND: return 0;
-    case WM_TIMER: return 0;
+    case WM_COMMAND: return on_command(window, wparam);
+    case WM_TIMER: return run_engine_tick();
     default: return DefWindowProcA(window, message, wparam, lparam);
     }
 }

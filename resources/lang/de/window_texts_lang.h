@@ -51,6 +51,7 @@
 
 #define TXT_CLOSE_REFUSED "Ein Rennen oder ein Scan läuft!\r\nSie können die Anwendung nicht schließen."
 #define TXT_CLOSE_CONFIRM "Möchten Sie die Anwendung wirklich schließen?"
+#define TXT_CLEAR_CONFIRM "Möchten Sie die Ergebnisse der Serie wirklich löschen?\nDie Daten gehen verloren"
 
 #define TXT_ERROR_CAPTION "Fehler"
 #define TXT_MESSAGE_CAPTION "Meldung"

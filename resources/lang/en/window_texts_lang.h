@@ -51,6 +51,7 @@
 
 #define TXT_CLOSE_REFUSED "A race or a scan is running!\r\nYou cannot close the application."
 #define TXT_CLOSE_CONFIRM "Are you sure you want to close the application?"
+#define TXT_CLEAR_CONFIRM "Are you sure you want to clear the results of the series?\nThe data will be lost"
 
 #define TXT_ERROR_CAPTION "Error"
 #define TXT_MESSAGE_CAPTION "Message"

@@ -51,6 +51,7 @@
 
 #define TXT_CLOSE_REFUSED "¡Hay una carrera o un escaneo en curso!\r\nNo puede cerrar la aplicación."
 #define TXT_CLOSE_CONFIRM "¿Seguro que desea cerrar la aplicación?"
+#define TXT_CLEAR_CONFIRM "¿Seguro que desea borrar los resultados de la serie?\nLos datos se perderán"
 
 #define TXT_ERROR_CAPTION "Error"
 #define TXT_MESSAGE_CAPTION "Mensaje"

@@ -51,6 +51,7 @@
 
 #define TXT_CLOSE_REFUSED "Une course ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application."
 #define TXT_CLOSE_CONFIRM "Etes vous sûr de vouloir fermer l'application ?"
+#define TXT_CLEAR_CONFIRM "Etes vous sûr de vouloir effacer les résultats de la série?\nLes données seront perdues"
 
 #define TXT_ERROR_CAPTION "Erreur"
 #define TXT_MESSAGE_CAPTION "Message"

@@ -51,6 +51,7 @@
 
 #define TXT_CLOSE_REFUSED "Una gara o una scansione è in corso!\r\nNon è possibile chiudere l'applicazione."
 #define TXT_CLOSE_CONFIRM "Sei sicuro di voler chiudere l'applicazione?"
+#define TXT_CLEAR_CONFIRM "Sei sicuro di voler cancellare i risultati della serie?\nI dati andranno persi"
 
 #define TXT_ERROR_CAPTION "Errore"
 #define TXT_MESSAGE_CAPTION "Messaggio"

@@ -51,6 +51,7 @@
 
 #define TXT_CLOSE_REFUSED "Uma corrida ou um scan está em curso!\r\nNão pode fechar a aplicação."
 #define TXT_CLOSE_CONFIRM "Tem a certeza de que quer fechar a aplicação?"
+#define TXT_CLEAR_CONFIRM "Tem a certeza de que quer apagar os resultados da série?\nOs dados serão perdidos"
 
 #define TXT_ERROR_CAPTION "Erro"
 #define TXT_MESSAGE_CAPTION "Mensagem"

@@ -1,0 +1,339 @@
+// The race controls: what Depart, Arret and Effacer accept in each run
+// state, the greying a race brings, the race kind radios, the number edits
+// with their bounds, and the transponder modes.
+#include "race_fixture.h"
+
+#include <string.h>
+
+#include "engine.h"
+#include "main_window.h"
+#include "race_controls.h"
+#include "race_tick.h"
+#include "run_state.h"
+#include "window_ids.h"
+
+namespace {
+
+const int RACE_MENU_ITEMS[] = {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS,
+                               IDM_SOUND_SETTINGS, IDM_DISPLAY_SETTINGS};
+const int RACE_CONTROLS[] = {IDC_START,        IDC_CLEAR, IDC_OWN_CHIPS, IDC_MIXED_SCAN,
+                             IDC_SCAN,         IDC_RACE_BY_TIME, IDC_RACE_BY_LAPS, IDC_HOURS,
+                             IDC_MINUTES,      IDC_LAPS,  IDC_COUNTDOWN};
+
+const std::vector<GridCar> TWO_CARS = {{"Alice", "000011"}, {"Bruno", "000022"}};
+
+class RaceControls : public RaceWindow {
+protected:
+    void SetUp() override
+    {
+        RaceWindow::SetUp();
+        countdown_ = 3;
+        write_settings();
+        create_window();
+    }
+
+    void expect_race_greying(bool greyed)
+    {
+        for (int id : RACE_MENU_ITEMS)
+            EXPECT_EQ(greyed, menu_greyed(id)) << id;
+        for (int id : RACE_CONTROLS)
+            EXPECT_EQ(!greyed, enabled(id)) << id;
+        EXPECT_TRUE(enabled(IDC_STOP));
+        EXPECT_FALSE(menu_greyed(IDM_INTERFACE_SETTINGS));
+        EXPECT_FALSE(menu_greyed(IDM_HELP));
+        EXPECT_FALSE(menu_greyed(IDM_DETAILED_RESULTS));
+    }
+};
+
+TEST_F(RaceControls, NothingWorksBeforeTheFirstGrid)
+{
+    press(IDC_START);
+    EXPECT_EQ(0, g_race_armed);
+    press(IDC_CLEAR);
+    EXPECT_TRUE(g_recorded.boxes.empty());
+    EXPECT_EQ(0, g_results_clean);
+    EXPECT_TRUE(g_recorded.sounds.empty());
+    expect_race_greying(false);
+}
+
+TEST_F(RaceControls, DepartArmsAfterTheGridAndGreysTheRaceControls)
+{
+    compose_grid(TWO_CARS);
+    press(IDC_START);
+    EXPECT_EQ(1, g_race_armed);
+    EXPECT_EQ(0, g_race_running);
+    EXPECT_EQ(1, g_countdown_remaining);
+    EXPECT_EQ(NO_BEST_LAP, g_race_best_lap);
+    expect_race_greying(true);
+    // The countdown start sound blocks until it has been heard.
+    ASSERT_EQ(1u, g_recorded.sounds.size());
+    EXPECT_EQ("sons/nokia-sms.wav", g_recorded.sounds[0].file);
+    EXPECT_EQ(static_cast<uint32_t>(SND_FILENAME), g_recorded.sounds[0].flags);
+}
+
+TEST_F(RaceControls, AfterARaceOnlyEffacerMakesDepartWorkAgain)
+{
+    compose_grid(TWO_CARS);
+    start_race_now();
+    EXPECT_EQ(0, g_results_clean);
+    EXPECT_EQ(0, g_scan_ready);
+    press(IDC_STOP);
+    EXPECT_EQ(0, g_race_running);
+    expect_race_greying(false);
+
+    press(IDC_START);
+    EXPECT_EQ(0, g_race_armed);
+
+    g_recorded.box_answer = IDNO;
+    press(IDC_CLEAR);
+    ASSERT_EQ(1u, g_recorded.boxes.size());
+    EXPECT_EQ("Zelquanodrim", g_recorded.boxes[0].caption);
+    EXPECT_EQ("Etes vous s\xFBr de vouloir effacer les r\xE9sultats de la s\xE9rie?\n"
+              "Les donn\xE9" "es seront perdues",
+              g_recorded.boxes[0].text);
+    EXPECT_TRUE(g_recorded.boxes[0].yes_no);
+    EXPECT_EQ(0, g_results_clean);
+
+    g_recorded.box_answer = IDYES;
+    press(IDC_CLEAR);
+    EXPECT_EQ(1, g_results_clean);
+    EXPECT_EQ(1, g_scan_ready);
+    EXPECT_EQ(0, g_car_records[0].finished);
+    EXPECT_EQ(0, g_car_records[0].laps);
+    press(IDC_START);
+    EXPECT_EQ(1, g_race_armed);
+}
+
+TEST_F(RaceControls, ArretDuringTheCountdownKeepsTheResultsClean)
+{
+    sound_settings_[1] = SOUND_COUNTDOWN_OFF;
+    write_settings();
+    compose_grid(TWO_CARS);
+    press(IDC_START);
+    ticks(50);
+    ASSERT_EQ(1, g_race_armed);
+    g_recorded.sounds.clear();
+
+    press(IDC_STOP);
+    EXPECT_EQ(0, g_race_armed);
+    EXPECT_EQ(0, g_race_running);
+    expect_race_greying(false);
+    EXPECT_TRUE(g_recorded.sounds.empty());  // no race end horn
+    for (int32_t k = 0; k < 2; k++)
+        EXPECT_EQ(0, g_car_records[k].finished);
+    EXPECT_EQ(1, g_results_clean);
+
+    press(IDC_START);
+    EXPECT_EQ(1, g_race_armed);
+}
+
+TEST_F(RaceControls, ArretWithNothingRunningOnlyGivesTheControlsBack)
+{
+    compose_grid(TWO_CARS);
+    press(IDC_STOP);
+    EXPECT_TRUE(g_recorded.sounds.empty());
+    EXPECT_EQ(0, g_car_records[0].finished);
+    expect_race_greying(false);
+}
+
+TEST_F(RaceControls, ArretOfARunningRaceFlagsEveryCarAndSoundsTheHorn)
+{
+    compose_grid(TWO_CARS);
+    start_race_now();
+    g_recorded.sounds.clear();
+    press(IDC_STOP);
+    EXPECT_EQ(std::vector<std::string>{"sons/truckhorn.wav"}, sounds_played());
+    EXPECT_EQ(static_cast<uint32_t>(SND_FILENAME | SND_ASYNC), g_recorded.sounds[0].flags);
+    for (int32_t k = 0; k < GRID_SLOTS; k++) {
+        EXPECT_EQ(1, g_car_records[k].finished);
+        EXPECT_EQ(1, g_ranking[k].finished);
+    }
+    EXPECT_EQ(1, g_board_rows[0].finished);
+    EXPECT_EQ(1, g_board_rows[1].finished);
+    EXPECT_EQ(0, g_board_rows[2].finished);  // no car on that row
+}
+
+TEST_F(RaceControls, TheProgramsStopIsAClickOnArret)
+{
+    compose_grid(TWO_CARS);
+    start_race_now();
+    click_stop();
+    EXPECT_EQ(0, g_race_running);
+    expect_race_greying(false);
+}
+
+TEST_F(RaceControls, CountdownSoundOnlyForMoreThanOneSecond)
+{
+    for (int32_t seconds : {0, 1, 2}) {
+        countdown_ = seconds;
+        write_settings();
+        type(IDC_COUNTDOWN, std::to_string(seconds).c_str());
+        compose_grid(TWO_CARS);
+        g_recorded.sounds.clear();
+        press(IDC_START);
+        EXPECT_EQ(seconds > 1 ? 1 : 0, count_sound("sons/nokia-sms.wav")) << seconds;
+        press(IDC_STOP);
+    }
+}
+
+TEST_F(RaceControls, DepartReadsTheRaceOptionsAgain)
+{
+    compose_grid(TWO_CARS);
+    protection_ = 9;
+    ranking_ = RANKING_BEST_LAP;
+    write_settings();
+    press(IDC_START);
+    EXPECT_EQ(9, g_protection_seconds);
+    EXPECT_STREQ(RANKING_BEST_LAP, g_ranking_key);
+    press(IDC_STOP);
+
+    DeleteFileA("OptionsCourse.race");
+    press(IDC_START);
+    ASSERT_EQ(1u, g_recorded.boxes.size());
+    EXPECT_EQ("Erreur", g_recorded.boxes[0].caption);
+    EXPECT_EQ("Erreur: impossible d'ouvrir le fichier Options Courses", g_recorded.boxes[0].text);
+    EXPECT_EQ(1, g_race_armed);  // armed with the options held
+    EXPECT_EQ(9, g_protection_seconds);
+}
+
+TEST_F(RaceControls, EffacerReportsAResultsFileItCannotWrite)
+{
+    compose_grid(TWO_CARS);
+    start_race_now();
+    press(IDC_STOP);
+    DeleteFileA("DetailResultats.res");
+    ASSERT_TRUE(CreateDirectoryA("DetailResultats.res", NULL));  // a folder in the file's place
+    press(IDC_CLEAR);
+    ASSERT_EQ(2u, g_recorded.boxes.size());
+    EXPECT_EQ("Erreur: impossible d'ouvrir le fichier R\xE9sultats d\xE9taill\xE9s",
+              g_recorded.boxes[1].text);
+    EXPECT_EQ(1, g_results_clean);
+    EXPECT_EQ(0, g_car_records[0].finished);
+    RemoveDirectoryA("DetailResultats.res");
+}
+
+TEST_F(RaceControls, RaceKindRadiosShowTheirEditsAndClockTexts)
+{
+    type(IDC_HOURS, "1");
+    type(IDC_MINUTES, "30");
+    type(IDC_LAPS, "25");
+    press(IDC_RACE_BY_LAPS);
+    EXPECT_STREQ(RACE_MODE_LAPS, g_race_mode);
+    EXPECT_FALSE(visible(IDC_HOURS));
+    EXPECT_FALSE(visible(IDC_MINUTES_LABEL));
+    EXPECT_TRUE(visible(IDC_LAPS));
+    EXPECT_TRUE(visible(IDC_LAPS_LABEL));
+    EXPECT_STREQ("25 tours", g_text_race_length);
+    EXPECT_STREQ("0:00:00", g_text_elapsed);
+    EXPECT_STREQ("", g_text_remaining);
+
+    press(IDC_RACE_BY_TIME);
+    EXPECT_STREQ(RACE_MODE_TIME, g_race_mode);
+    EXPECT_TRUE(visible(IDC_HOURS));
+    EXPECT_FALSE(visible(IDC_LAPS));
+    EXPECT_STREQ("1:30:00", g_text_race_length);
+    EXPECT_STREQ("0:00:00", g_text_remaining);
+}
+
+TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
+{
+    type(IDC_HOURS, "99");
+    EXPECT_EQ(23, g_race_hours);
+    EXPECT_EQ("23", edit_text(IDC_HOURS));
+    type(IDC_MINUTES, "75");
+    EXPECT_EQ(59, g_race_minutes);
+    EXPECT_EQ("59", edit_text(IDC_MINUTES));
+    type(IDC_MINUTES, "7");
+    EXPECT_EQ(7, g_race_minutes);
+    EXPECT_EQ("7", edit_text(IDC_MINUTES));
+    EXPECT_STREQ("23:07:00", g_text_race_length);
+
+    type(IDC_LAPS, "");
+    EXPECT_EQ(1, g_race_laps);
+    EXPECT_EQ("", edit_text(IDC_LAPS));
+    EXPECT_STREQ("1 tours", g_text_race_length);
+    type(IDC_LAPS, "9999");
+    EXPECT_EQ(4999, g_race_laps);
+    EXPECT_EQ("4999", edit_text(IDC_LAPS));
+
+    type(IDC_COUNTDOWN, "9999");
+    EXPECT_EQ(3600, g_countdown_seconds);
+    EXPECT_EQ("3600", edit_text(IDC_COUNTDOWN));
+    EXPECT_STREQ("3600s", g_text_countdown);
+    type(IDC_COUNTDOWN, "0");
+    EXPECT_EQ(0, g_countdown_seconds);
+    EXPECT_STREQ("0s", g_text_countdown);
+}
+
+TEST_F(RaceControls, EditsIgnoreEveryNotificationButAChange)
+{
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_HOURS, EN_SETFOCUS), 0);
+    SetDlgItemTextA(window_, IDC_MINUTES, "12");
+    EXPECT_EQ(12, g_race_minutes);
+    g_race_minutes = 3;
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_MINUTES, EN_KILLFOCUS), 0);
+    EXPECT_EQ(3, g_race_minutes);
+}
+
+TEST_F(RaceControls, ResetRaceClockWritesTheTextsOfTheRaceKind)
+{
+    g_remaining_minutes = 3;
+    g_time_up_signalled = 1;
+    g_race_elapsed.seconds = 9;
+    type(IDC_HOURS, "2");
+    type(IDC_MINUTES, "5");
+    press(IDC_RACE_BY_TIME);
+    reset_race_clock();
+    EXPECT_EQ(0, g_remaining_minutes);
+    EXPECT_EQ(0, g_time_up_signalled);
+    EXPECT_EQ(0, g_race_elapsed.seconds);
+    EXPECT_STREQ("2:05:00", g_text_race_length);
+    EXPECT_STREQ("0:00:00", g_text_elapsed);
+    EXPECT_STREQ("0:00:00", g_text_remaining);
+    EXPECT_STREQ("3s", g_text_countdown);
+}
+
+TEST_F(RaceControls, OwnChipsTakeTheDatabaseTransponderByName)
+{
+    compose_grid({{"Alice", "000011"}, {"Nobody", "000099"}, {"Chloe", "000033"}});
+    strcpy(g_pilot_records[0].name, "Alice");
+    strcpy(g_pilot_records[0].transponder, "000500");
+    strcpy(g_pilot_records[1].name, "Chloe");
+    strcpy(g_pilot_records[1].transponder, "000600");
+    strcpy(g_pilot_records[2].name, "Alice");  // a later entry of the same name wins
+    strcpy(g_pilot_records[2].transponder, "000700");
+    press(IDC_OWN_CHIPS);
+    EXPECT_EQ(1, g_own_chips_mode);
+    EXPECT_FALSE(visible(IDC_SCAN));
+    EXPECT_FALSE(visible(IDC_SCAN_STATUS));
+    EXPECT_STREQ("000700", g_grid_composition[0].transponder);
+    EXPECT_STREQ("000700", g_car_records[0].transponder);
+    EXPECT_STREQ("000099", g_car_records[1].transponder);  // not in the database
+    EXPECT_STREQ("000600", g_car_records[2].transponder);
+    // Ranking and board rows are matched by their own names, in ranking order.
+    for (int32_t r = 0; r < 3; r++) {
+        const char *expected = strcmp(g_ranking[r].name, "Alice") == 0   ? "000700"
+                               : strcmp(g_ranking[r].name, "Chloe") == 0 ? "000600"
+                                                                         : "000099";
+        EXPECT_STREQ(expected, g_ranking[r].transponder);
+        EXPECT_STREQ(expected, g_board_rows[r].transponder);
+    }
+}
+
+TEST_F(RaceControls, MixedScanEmptiesEveryTransponder)
+{
+    compose_grid(TWO_CARS);
+    press(IDC_MIXED_SCAN);
+    EXPECT_EQ(0, g_own_chips_mode);
+    EXPECT_TRUE(visible(IDC_SCAN));
+    EXPECT_TRUE(visible(IDC_SCAN_STATUS));
+    for (int32_t i = 0; i < GRID_SLOTS; i++) {
+        EXPECT_STREQ("", g_grid_composition[i].transponder);
+        EXPECT_STREQ("", g_car_records[i].transponder);
+        EXPECT_STREQ("", g_ranking[i].transponder);
+        EXPECT_STREQ("", g_board_rows[i].transponder);
+    }
+    EXPECT_EQ(1, g_scan_ready);  // untouched
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// The main window as the program makes it, in a program folder of the
+// test's own, driven tick by tick under the test clock: commands by
+// WM_COMMAND, engine ticks by WM_TIMER, sounds and message boxes recorded,
+// and a simulated decoder on a COM line when the test wants one.
+#ifndef RACE_FIXTURE_H
+#define RACE_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "race_model.h"
+#include "simulated_decoder.h"
+#include "temp_dir.h"
+#include "test_clock.h"
+
+struct PlayedSound {
+    std::string file;
+    uint32_t flags;
+    int tick;  // engine ticks sent before the play
+};
+
+struct ShownBox {
+    std::string caption;
+    std::string text;
+    bool yes_no;  // a question with Oui and Non
+};
+
+// One of the COM lines set aside for these tests, held for the life of the
+// object so that tests running side by side never share a line.
+class ComLine {
+public:
+    ComLine();
+    ~ComLine();
+    ComLine(const ComLine &) = delete;
+    ComLine &operator=(const ComLine &) = delete;
+    const char *port() const { return port_; }
+
+private:
+    HANDLE lock_ = INVALID_HANDLE_VALUE;
+    char port_[8] = "";
+};
+
+// What the window did that no global shows: filled by the sound seam's
+// hook and the message box hook, emptied at the start of every test.
+struct Recorded {
+    std::vector<PlayedSound> sounds;
+    std::vector<ShownBox> boxes;
+    int box_answer = IDYES;  // how the next questions are answered
+    int ticks = 0;           // engine ticks sent so far
+};
+
+extern Recorded g_recorded;
+
+struct GridCar {
+    const char *name;
+    const char *transponder;
+};
+
+class RaceWindow : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The settings files the window reads at its creation; written before
+    // create_window() and by the tests that change them between races.
+    void write_settings(void);
+
+    void create_window(void);
+
+    // What the starting grid command leaves once its dialog has closed:
+    // the grid composition, a fresh race and clean results.
+    void compose_grid(const std::vector<GridCar> &cars);
+
+    void press(int id);
+    void type(int id, const char *text);
+    std::string edit_text(int id);
+    bool enabled(int id);
+    bool visible(int id);
+    bool menu_greyed(int id);
+
+    // One engine tick after the clock moved on by ms.
+    void tick(uint32_t ms = 10);
+    void ticks(int count, uint32_t ms = 10);
+    // Ticks 10 ms apart until the race runs (or gives up after max ticks).
+    void tick_until_running(int max = 1000);
+    // Depart, then the countdown to its end and the start.
+    void start_race_now(void);
+
+    // A simulated decoder on a line of its own, its port opened by the program.
+    void plug_decoder(const char *kind, const std::string &options = "");
+    void pass(int transponder, int32_t decoder_ms);
+    void pass_vq1(int transponder);
+    void send_raw(const std::string &hex);
+    // Waits until the line holds at least this many unread bytes.
+    void wait_line(int32_t bytes);
+    // Unread bytes on the line.
+    int32_t line_bytes(void);
+
+    std::vector<std::string> sounds_played(void) const;
+    int count_sound(const char *file) const;
+
+    TestClock clock_{100000};
+    std::unique_ptr<TempDir> dir_;
+    HWND window_ = 0;
+    std::unique_ptr<ComLine> line_;
+    std::unique_ptr<SimulatedDecoder> decoder_;
+    int sent_ = 0;
+
+    // Settings written by write_settings().
+    std::string race_mode_ = RACE_MODE_TIME;
+    int32_t race_hours_ = 0;
+    int32_t race_minutes_ = 5;
+    int32_t race_laps_ = 10;
+    int32_t countdown_ = 0;
+    int32_t protection_ = 5;
+    std::string ranking_ = RANKING_LAPS_THEN_TIME;
+    std::string start_mode_ = START_SOUND_SIGNAL;
+    std::string time_end_ = TIME_END_SIGNAL;
+    std::string lap_end_ = LAP_END_SIGNAL;
+    std::vector<std::string> sound_settings_ = {
+        SOUND_LANGUAGE_FRENCH, SOUND_COUNTDOWN_ON, SOUND_START_ON,    SOUND_PASSING_ON,
+        SOUND_BEST_LAP_ON,     SOUND_CLOCK_ON,     SOUND_RACE_END_ON, SOUND_CAR_END_ON};
+};
+
+// The decoder time text of the simulator's pass command.
+std::string decoder_time(int32_t ms);
+
+#endif
