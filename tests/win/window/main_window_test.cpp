@@ -1,0 +1,221 @@
+// The main window's creation, destruction and closing: the data files it
+// reads and writes, the boxes it shows, and the state its controls start in.
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+#include <string.h>
+
+#include "run_state.h"
+#include "window_fixture.h"
+#include "window_ids.h"
+
+namespace {
+
+std::string item_text(HWND window, int id)
+{
+    char t[64] = "";
+    GetDlgItemTextA(window, id, t, sizeof t);
+    return t;
+}
+
+bool shown(HWND window, int id)
+{
+    return IsWindowVisible(GetDlgItem(window, id)) != 0;
+}
+
+TEST_F(MainWindowTest, EveryMissingFileAtCreationHasItsOwnBoxAndTheWindowRunsOn)
+{
+    ASSERT_TRUE(create_window());
+    const std::vector<RecordedBox> &b = boxes_.boxes();
+    ASSERT_EQ(b.size(), 6u);
+    EXPECT_EQ(b[0].text, "Erreur: impossible d'ouvrir la base de donn\xE9" "es Pilotes");
+    EXPECT_EQ(b[1].text, "Erreur: impossible d'ouvrir la base de donn\xE9" "es Transpondeurs");
+    EXPECT_EQ(b[2].text, "Erreur: impossible d'ouvrir le fichier Dur\xE9" "e Course");
+    EXPECT_EQ(b[3].text, "Erreur: impossible d'ouvrir le fichier Options Courses");
+    EXPECT_EQ(b[4].text, "Erreur: impossible d'ouvrir le fichier r\xE9glages sons");
+    EXPECT_EQ(b[5].text, "Erreur: impossible d'ouvrir le fichier R\xE9glage Affichage");
+    for (int i = 0; i < 6; i++) {
+        EXPECT_EQ(b[i].caption, "Erreur");
+        EXPECT_FALSE(b[i].yes_no);
+        EXPECT_EQ(b[i].hand_icon, i < 5) << i;
+        EXPECT_EQ(b[i].owner, window_);
+    }
+    // Nothing was read: no race mode, so the race counts laps.
+    char laps[16];
+    snprintf(laps, sizeof laps, "%d tours", static_cast<int>(g_race_laps));
+    EXPECT_STREQ(g_text_race_length, laps);
+    EXPECT_STREQ(g_text_remaining, "");
+    EXPECT_TRUE(IsWindow(window_));
+}
+
+TEST_F(MainWindowTest, RaceByTimeStartsWithItsLengthAndTheTimeControls)
+{
+    write_all_files(test_display_settings(-16));
+    ASSERT_TRUE(create_window());
+    EXPECT_TRUE(boxes_.boxes().empty());
+    EXPECT_EQ(item_text(window_, IDC_COUNTDOWN), "5");
+    EXPECT_EQ(item_text(window_, IDC_HOURS), "0");
+    EXPECT_EQ(item_text(window_, IDC_MINUTES), "10");
+    EXPECT_EQ(item_text(window_, IDC_LAPS), "20");
+    EXPECT_EQ(IsDlgButtonChecked(window_, IDC_RACE_BY_TIME), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(window_, IDC_RACE_BY_LAPS), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(window_, IDC_OWN_CHIPS), BST_CHECKED);
+    EXPECT_EQ(g_own_chips_mode, 1);
+    EXPECT_EQ(item_text(window_, IDC_SCAN_STATUS), " Off");
+
+    ShowWindow(window_, SW_SHOW);
+    EXPECT_TRUE(shown(window_, IDC_HOURS));
+    EXPECT_TRUE(shown(window_, IDC_MINUTES_LABEL));
+    EXPECT_FALSE(shown(window_, IDC_LAPS));
+    EXPECT_FALSE(shown(window_, IDC_LAPS_LABEL));
+    EXPECT_FALSE(shown(window_, IDC_SCAN));
+    EXPECT_FALSE(shown(window_, IDC_SCAN_STATUS));
+    EXPECT_FALSE(IsWindowVisible(g_board_scrollbar));
+
+    EXPECT_STREQ(g_text_race_length, "0:10:00");
+    EXPECT_STREQ(g_text_elapsed, "0:00:00");
+    EXPECT_STREQ(g_text_remaining, "0:00:00");
+    EXPECT_STREQ(g_text_countdown, "5s");
+    EXPECT_STREQ(g_pilot_records[1].name, "Bruno");
+    EXPECT_STREQ(g_pilot_records[1].transponder, "000102");
+    EXPECT_EQ(g_column_widths[1], 330);
+}
+
+TEST_F(MainWindowTest, RaceByLapsShowsTheLapControlsAndNoRemainingTime)
+{
+    write_all_files(test_display_settings(-16));
+    write_file("DureeCourse.txt", "MODECOURSETours\r\n1\r\n5\r\n25\r\n12\r\n");
+    ASSERT_TRUE(create_window());
+    ShowWindow(window_, SW_SHOW);
+    EXPECT_EQ(IsDlgButtonChecked(window_, IDC_RACE_BY_LAPS), BST_CHECKED);
+    EXPECT_EQ(item_text(window_, IDC_MINUTES), "05");
+    EXPECT_FALSE(shown(window_, IDC_HOURS));
+    EXPECT_FALSE(shown(window_, IDC_HOURS_LABEL));
+    EXPECT_TRUE(shown(window_, IDC_LAPS));
+    EXPECT_TRUE(shown(window_, IDC_LAPS_LABEL));
+    EXPECT_STREQ(g_text_race_length, "25 tours");
+    EXPECT_STREQ(g_text_remaining, "");
+    EXPECT_STREQ(g_text_countdown, "12s");
+}
+
+TEST_F(MainWindowTest, ControlsGetTheBoldArialExceptRadiosAndBitmapButtons)
+{
+    write_all_files(test_display_settings(-16));
+    ASSERT_TRUE(create_window());
+    const LRESULT font = reinterpret_cast<LRESULT>(g_control_font);
+    for (int id : {IDC_START_LABEL, IDC_DURATION_GROUP, IDC_RACE_BY_TIME, IDC_SCAN, IDC_LAPS_LABEL,
+                   IDC_COUNTDOWN, IDC_CAR_1, IDC_CAR_20})
+        EXPECT_EQ(SendDlgItemMessageA(window_, id, WM_GETFONT, 0, 0), font) << id;
+    for (int id : {IDC_OWN_CHIPS, IDC_MIXED_SCAN, IDC_START})
+        EXPECT_NE(SendDlgItemMessageA(window_, id, WM_GETFONT, 0, 0), font) << id;
+    LOGFONTA f;
+    GetObjectA(g_control_font, sizeof f, &f);
+    EXPECT_EQ(f.lfHeight, 16);
+    EXPECT_EQ(f.lfWeight, 700);
+    EXPECT_STREQ(f.lfFaceName, "Arial");
+}
+
+TEST_F(MainWindowTest, RaceButtonsShowTheProgramsBitmaps)
+{
+    write_all_files(test_display_settings(-16));
+    ASSERT_TRUE(create_window());
+    for (int id : {IDC_START, IDC_STOP, IDC_CLEAR})
+        EXPECT_TRUE(SendDlgItemMessageA(window_, id, BM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
+}
+
+TEST_F(MainWindowTest, DestructionSavesSettingsLengthAndAnEmptyResultsFile)
+{
+    write_all_files(test_display_settings(-16));
+    ASSERT_TRUE(create_window());
+    set_up_cars(3);
+    g_car_records[0].laps = 7;
+    g_display_settings.column_widths[4] = 222;
+    g_race_minutes = 7;
+    strcpy(g_ranking_key, "CLASSEMENTMeilleurTour");
+    DeleteFileA("DetailResultats.res");
+    destroy_window();
+
+    EXPECT_TRUE(boxes_.boxes().empty());
+    EXPECT_EQ(read_file("DureeCourse.txt"), "MODECOURSETemps\r\n0\r\n07\r\n20\r\n5\r\n");
+    std::string results = "CLASSEMENTMeilleurTour\t\r\n";
+    for (int i = 0; i < GRID_SLOTS; i++)
+        results += "(NA)\t0\t\r\n";
+    EXPECT_EQ(read_file("DetailResultats.res"), results);
+
+    DisplaySettings saved;
+    CustomColours custom;
+    memset(&saved, 0, sizeof saved);
+    ASSERT_TRUE(read_display_settings(DISPLAY_SETTINGS_FILE, &saved, &custom));
+    EXPECT_EQ(saved.column_widths[4], 222);
+    EXPECT_STREQ(saved.fonts[3].face, "Arial");
+}
+
+TEST_F(MainWindowTest, WithoutThePrivateFolderTheDisplaySettingsFailBothWays)
+{
+    write_all_files(test_display_settings(-16));
+    DeleteFileA("Private\\R\xE9glagesAffichage.rgsc");
+    RemoveDirectoryA("Private");
+    ASSERT_TRUE(create_window());
+    destroy_window();
+    const std::string text = "Erreur: impossible d'ouvrir le fichier R\xE9glage Affichage";
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>({text, text}));
+    EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
+    // The other files were still written.
+    EXPECT_TRUE(file_exists("DetailResultats.res"));
+}
+
+TEST_F(MainWindowTest, CloseIsRefusedWhileARaceOrScanRuns)
+{
+    write_all_files(test_display_settings(-16));
+    ASSERT_TRUE(create_window());
+    int32_t *flags[] = {&g_race_armed, &g_race_running, &g_scan_learning, &g_scan_verifying};
+    for (int32_t *flag : flags) {
+        boxes_.clear();
+        *flag = 1;
+        SendMessageA(window_, WM_CLOSE, 0, 0);
+        *flag = 0;
+        ASSERT_EQ(boxes_.boxes().size(), 1u);
+        const RecordedBox &b = boxes_.boxes()[0];
+        EXPECT_EQ(b.caption, "Zelquanodrim");
+        EXPECT_EQ(b.text, "Une course ou un scan est en cours!\r\n"
+                          "Vous ne pouvez pas fermer l'application.");
+        EXPECT_TRUE(b.hand_icon);
+        EXPECT_FALSE(b.yes_no);
+        EXPECT_TRUE(IsWindow(window_));
+    }
+}
+
+TEST_F(MainWindowTest, CloseAsksAndOnlyYesEndsTheProgram)
+{
+    write_all_files(test_display_settings(-16));
+    ASSERT_TRUE(create_window());
+    g_scan_active = 1;  // a scan switched on but not learning nor verifying does not block
+    boxes_.answer(IDNO);
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(boxes_.boxes()[0].caption, "Zelquanodrim");
+    EXPECT_EQ(boxes_.boxes()[0].text, "Etes vous s\xFBr de vouloir fermer l'application ?");
+    EXPECT_TRUE(boxes_.boxes()[0].yes_no);
+    EXPECT_TRUE(boxes_.boxes()[0].question_icon);
+    EXPECT_TRUE(IsWindow(window_));
+
+    boxes_.answer(IDYES);
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window_));
+    MSG m;
+    EXPECT_TRUE(PeekMessageA(&m, 0, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(m.wParam, 0u);
+}
+
+TEST_F(MainWindowTest, ErasingFillsWithTheWindowBackground)
+{
+    write_all_files(test_display_settings(-16));
+    ASSERT_TRUE(create_window(true));
+    HDC dc = GetDC(window_);
+    RECT client;
+    GetClientRect(window_, &client);
+    EXPECT_EQ(GetPixel(dc, client.right - 40, client.bottom - 10), RGB(210, 210, 210));
+    ReleaseDC(window_, dc);
+}
+
+}  // namespace

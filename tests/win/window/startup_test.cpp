@@ -1,0 +1,147 @@
+// Start-up pieces in the test process: the interface settings file, the menu
+// bar, and the decoder found on a port (a VQ2 on Bluetooth here; the real
+// program's start-up is run end to end in tests/e2e).
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include "interface_settings.h"
+#include "serial_port.h"
+#include "simulated_decoder.h"
+#include "startup.h"
+#include "window_fixture.h"
+#include "window_ids.h"
+
+namespace {
+
+using InterfaceFile = MainWindowTest;
+
+struct ReadBack {
+    int32_t result;
+    std::string port;
+    int32_t connected;
+    std::string kind;
+};
+
+ReadBack read_back(int32_t connected_before)
+{
+    char port[COM_PORT_NAME_SIZE];
+    char kind[DECODER_KIND_SIZE];
+    memset(port, 'x', sizeof port);
+    memset(kind, 'y', sizeof kind);
+    port[COM_PORT_NAME_SIZE - 1] = 0;
+    kind[DECODER_KIND_SIZE - 1] = 0;
+    int32_t connected = connected_before;
+    const int32_t result = read_interface_settings(port, &connected, kind);
+    return {result, port, connected, kind};
+}
+
+TEST_F(InterfaceFile, WrittenLineReadsBack)
+{
+    ASSERT_TRUE(write_interface_settings("COM4", 1, "ZelquanodrimVQ2"));
+    EXPECT_EQ(read_file("R\xE9glagesInterface2.rg"), "COM4\t1\tZelquanodrimVQ2\r\n");
+    const ReadBack r = read_back(7);
+    EXPECT_EQ(r.result, 1);
+    EXPECT_EQ(r.port, "COM4");
+    EXPECT_EQ(r.connected, 1);
+    EXPECT_EQ(r.kind, "ZelquanodrimVQ2");
+}
+
+TEST_F(InterfaceFile, MissingFileChangesNothing)
+{
+    const ReadBack r = read_back(7);
+    EXPECT_EQ(r.result, 0);
+    EXPECT_EQ(r.port, "xxxxx");
+    EXPECT_EQ(r.connected, 7);
+}
+
+TEST_F(InterfaceFile, EmptyPortFieldReadsBackEmpty)
+{
+    ASSERT_TRUE(write_interface_settings("", 0, "Zelquanodrim"));
+    const ReadBack r = read_back(7);
+    EXPECT_EQ(r.port, "");
+    EXPECT_EQ(r.connected, 0);
+    EXPECT_EQ(r.kind, "Zelquanodrim");
+}
+
+TEST_F(InterfaceFile, OverlongFieldsAreCutToTheirBuffers)
+{
+    write_file("R\xE9glagesInterface2.rg",
+               "COM123456789\t1\t" + std::string(200, 'K') + "\n");
+    const ReadBack r = read_back(7);
+    EXPECT_EQ(r.port, "COM12");
+    EXPECT_EQ(r.connected, 1);
+    EXPECT_EQ(r.kind, std::string(DECODER_KIND_SIZE - 1, 'K'));
+}
+
+TEST_F(InterfaceFile, NoNumberKeepsTheFlagAndReadsNoKind)
+{
+    write_file("R\xE9glagesInterface2.rg", "COM2 ZelquanodrimVQ2\n");
+    const ReadBack r = read_back(7);
+    EXPECT_EQ(r.port, "COM2");
+    EXPECT_EQ(r.connected, 7);
+    EXPECT_EQ(r.kind, "");
+}
+
+TEST_F(InterfaceFile, BlanksAndLineFeedsSeparateFieldsToo)
+{
+    write_file("R\xE9glagesInterface2.rg", "COM9  -0\n ZelquanodrimVQ2Bluetooth");
+    const ReadBack r = read_back(7);
+    EXPECT_EQ(r.port, "COM9");
+    EXPECT_EQ(r.connected, 0);
+    EXPECT_EQ(r.kind, "ZelquanodrimVQ2Bluetooth");
+}
+
+TEST(MenuBar, PopupsAndItemsInOrderWithTheirBitmaps)
+{
+    g_hinstance = GetModuleHandleA(0);
+    HMENU bar = build_menu_bar();
+    ASSERT_EQ(GetMenuItemCount(bar), 4);
+    char text[64];
+    const char *popups[] = {"Base de donn\xE9" "es", "Course", "R\xE9glages", "?"};
+    for (int i = 0; i < 4; i++) {
+        GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, popups[i]);
+    }
+    HMENU race = GetSubMenu(bar, 1);
+    ASSERT_EQ(GetMenuItemCount(race), 5);
+    EXPECT_EQ(GetMenuItemID(race, 0), static_cast<UINT>(IDM_STARTING_GRID));
+    EXPECT_EQ(GetMenuState(race, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(GetMenuItemID(race, 2), static_cast<UINT>(IDM_RACE_OPTIONS));
+    EXPECT_EQ(GetMenuItemID(race, 4), static_cast<UINT>(IDM_DETAILED_RESULTS));
+    HMENU settings = GetSubMenu(bar, 2);
+    EXPECT_EQ(GetMenuItemID(settings, 0), static_cast<UINT>(IDM_SOUND_SETTINGS));
+    EXPECT_EQ(GetMenuItemID(settings, 2), static_cast<UINT>(IDM_DISPLAY_SETTINGS));
+    EXPECT_EQ(GetMenuItemID(settings, 4), static_cast<UINT>(IDM_INTERFACE_SETTINGS));
+    GetMenuStringA(bar, IDM_DETAILED_RESULTS, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "Detail r\xE9sultats");
+
+    for (UINT id : {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS, IDM_SOUND_SETTINGS,
+                    IDM_DISPLAY_SETTINGS, IDM_INTERFACE_SETTINGS, IDM_HELP, IDM_DETAILED_RESULTS}) {
+        MENUITEMINFOA info;
+        memset(&info, 0, sizeof info);
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_CHECKMARKS;
+        ASSERT_TRUE(GetMenuItemInfoA(bar, id, FALSE, &info)) << id;
+        const bool has_images = id != IDM_HELP && id != IDM_DETAILED_RESULTS;
+        EXPECT_EQ(info.hbmpUnchecked != 0, has_images) << id;
+        EXPECT_EQ(info.hbmpChecked != 0, has_images) << id;
+    }
+    DestroyMenu(bar);
+}
+
+TEST_F(InterfaceFile, BluetoothDecoderIsNamedAndWritten)
+{
+    SimulatedDecoder decoder("COM24", "--kind vq2bt --serial 7");
+    ASSERT_EQ(decoder.failure(), "");
+    write_file("R\xE9glagesInterface2.rg", "COM24\t0\tZelquanodrim\r\n");
+    connect_decoder(0);
+    close_com_port();
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(boxes_.boxes()[0].caption, "Message");
+    EXPECT_EQ(boxes_.boxes()[0].text, "D\xE9" "codeur VQ2 Bluetooth n\xB0" "000007 connect\xE9.\r\n"
+                                      "Logiciel pr\xEAt \xE0 fonctionner.");
+    EXPECT_EQ(read_file("R\xE9glagesInterface2.rg"), "COM24\t1\tZelquanodrimVQ2Bluetooth\r\n");
+}
+
+}  // namespace
