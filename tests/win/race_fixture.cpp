@@ -264,14 +264,24 @@ void RaceWindow::ticks(int count, uint32_t ms)
         tick(ms);
 }
 
-void RaceWindow::tick_until_running(int max)
+void RaceWindow::tick_until(const int32_t *flag, int max)
 {
-    for (int i = 0; i < max && !g_race_running; i++) {
+    for (int i = 0; i < max && !*flag; i++) {
         tick();
-        if (!g_race_running && g_sync_request_sent)
+        if (!*flag && g_sync_request_sent)
             wait_line(RESET_ANSWER_LENGTH);
     }
-    ASSERT_EQ(1, g_race_running);
+    ASSERT_EQ(1, *flag);
+}
+
+void RaceWindow::tick_until_running(int max)
+{
+    tick_until(&g_race_running, max);
+}
+
+void RaceWindow::tick_until_synced(int max)
+{
+    tick_until(&g_decoder_synced, max);
 }
 
 void RaceWindow::start_race_now(void)

@@ -86,8 +86,12 @@ protected:
     // One engine tick after the clock moved on by ms.
     void tick(uint32_t ms = 10);
     void ticks(int count, uint32_t ms = 10);
-    // Ticks 10 ms apart until the race runs (or gives up after max ticks).
+    // Ticks 10 ms apart until the race runs, or until the decoder's clock is
+    // synchronised (giving up after max ticks), waiting for the decoder's
+    // answer to reach the line.
     void tick_until_running(int max = 1000);
+    void tick_until_synced(int max = 1000);
+    void tick_until(const int32_t *flag, int max);
     // Depart, then the countdown to its end and the start.
     void start_race_now(void);
 

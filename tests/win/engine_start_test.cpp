@@ -1,0 +1,343 @@
+// The engine tick from Depart to the running race: the countdown with its
+// display cadence and announcements, the decoder clock's synchronisation,
+// and the three start types, with a simulated decoder on the line.
+#include "race_fixture.h"
+
+#include <string.h>
+
+#include "decoder_protocol.h"
+#include "engine.h"
+#include "main_window.h"
+#include "race_tick.h"
+#include "run_state.h"
+#include "window_ids.h"
+
+namespace {
+
+const std::vector<GridCar> THREE_CARS = {
+    {"Alice", "000011"}, {"Bruno", "000022"}, {"Chloe", "000033"}};
+
+class EngineStart : public RaceWindow {
+protected:
+    void open(void)
+    {
+        write_settings();
+        create_window();
+        compose_grid(THREE_CARS);
+    }
+
+    // The tick index of each play of a file.
+    std::vector<int> ticks_of(const char *file)
+    {
+        std::vector<int> at;
+        for (const PlayedSound &s : g_recorded.sounds)
+            if (s.file == file)
+                at.push_back(s.tick);
+        return at;
+    }
+};
+
+TEST_F(EngineStart, FiveSecondCountdownCallsEachSecondOnceAsTheCountReachesIt)
+{
+    countdown_ = 5;
+    open();
+    press(IDC_START);
+    g_recorded.sounds.clear();
+    // 10 ms ticks: the count shows 5 from the first tick, 1 during the last second.
+    ticks(520);
+    const char *calls[] = {"sons/cinq.wav", "sons/quatre.wav", "sons/trois.wav",
+                           "sons/deux.wav", "sons/un.wav"};
+    std::vector<std::string> expected(calls, calls + 5);
+    std::vector<std::string> played = sounds_played();
+    played.resize(std::min<size_t>(played.size(), 5));
+    EXPECT_EQ(expected, played);
+    EXPECT_EQ(std::vector<int>{1}, ticks_of("sons/cinq.wav"));
+    EXPECT_EQ(std::vector<int>{101}, ticks_of("sons/quatre.wav"));
+    EXPECT_EQ(std::vector<int>{401}, ticks_of("sons/un.wav"));
+    for (const PlayedSound &s : g_recorded.sounds)
+        EXPECT_EQ(static_cast<uint32_t>(SND_FILENAME | SND_ASYNC), s.flags);
+    // The count that reaches 0 is not shown.
+    EXPECT_STREQ("1s", g_text_countdown);
+    EXPECT_EQ(1, g_race_running);
+}
+
+TEST_F(EngineStart, LongCountdownCallsTheMinutesInEnglish)
+{
+    countdown_ = 125;
+    sound_settings_[0] = SOUND_LANGUAGE_ENGLISH;
+    open();
+    press(IDC_START);
+    g_recorded.sounds.clear();
+    ticks(1, 1000);
+    EXPECT_TRUE(g_recorded.sounds.empty());  // 125 is no call
+    ticks(5, 1000);                          // 120 left
+    ticks(60, 1000);                         // 60 left
+    ticks(30, 1000);                         // 30 left
+    EXPECT_EQ((std::vector<std::string>{"sons/2minutesGB.wav", "sons/1minuteGB.wav",
+                                        "sons/30secondesGB.wav"}),
+              sounds_played());
+}
+
+TEST_F(EngineStart, CountdownAnnouncementsFollowTheirSwitchAndLanguage)
+{
+    countdown_ = 3;
+    sound_settings_[0] = "SONLANGUEKlingon";
+    open();
+    press(IDC_START);
+    ticks(400);
+    EXPECT_EQ(0, count_sound("sons/trois.wav") + count_sound("sons/troisGB.wav"));
+    press(IDC_STOP);
+
+    sound_settings_[0] = SOUND_LANGUAGE_FRENCH;
+    sound_settings_[1] = SOUND_COUNTDOWN_OFF;
+    write_settings();
+    strcpy(g_sound_language, SOUND_LANGUAGE_FRENCH);
+    strcpy(g_sound_countdown, SOUND_COUNTDOWN_OFF);
+    g_results_clean = 1;
+    g_recorded.sounds.clear();
+    press(IDC_START);
+    ticks(400);
+    EXPECT_EQ(0, count_sound("sons/trois.wav"));
+}
+
+TEST_F(EngineStart, CountdownTextIsRedrawnOncePerSecond)
+{
+    countdown_ = 3;
+    open();
+    press(IDC_START);
+    tick(5);
+    EXPECT_STREQ("3s", g_text_countdown);  // set by Depart's reset of the clock texts
+    ticks(100);                            // 1005 ms: second 2 begins
+    EXPECT_STREQ("2s", g_text_countdown);
+    // A second whose first tick comes late (after 99 ms into it) is not shown.
+    tick(1100);
+    EXPECT_STREQ("2s", g_text_countdown);
+}
+
+TEST_F(EngineStart, ZeroSecondCountdownSynchronisesAtTheNextTick)
+{
+    countdown_ = 0;
+    open();
+    press(IDC_START);
+    tick();
+    EXPECT_EQ(0, g_countdown_remaining);
+    EXPECT_EQ(0, g_decoder_synced);
+    EXPECT_EQ(1, g_race_armed);
+    tick();
+    EXPECT_EQ(1, g_decoder_synced);
+    EXPECT_EQ(1, g_race_running);
+}
+
+TEST_F(EngineStart, LateTickEndsTheCountdownLikeAZeroCount)
+{
+    countdown_ = 2;
+    open();
+    press(IDC_START);
+    tick();
+    tick(5000);
+    EXPECT_LT(g_countdown_remaining, 0);
+    EXPECT_EQ(1, g_race_armed);
+    tick();
+    EXPECT_EQ(1, g_race_running);
+}
+
+TEST_F(EngineStart, Vq1SignalStartRunsTheFirstRaceTickInTheSameTick)
+{
+    countdown_ = 1;
+    open();
+    press(IDC_START);
+    ticks(101);  // the count reaches 0
+    ASSERT_EQ(1, g_race_armed);
+    ASSERT_EQ(0, g_countdown_remaining);
+    g_recorded.sounds.clear();
+    const int before = g_recorded.ticks;
+    tick();
+    EXPECT_EQ(1, g_decoder_synced);
+    EXPECT_EQ(1, g_race_running);
+    EXPECT_EQ(0, g_race_armed);
+    EXPECT_EQ(0, g_results_clean);
+    EXPECT_EQ(0, g_scan_ready);
+    // The race tick ran: the clock was computed.
+    EXPECT_EQ(0, g_remaining_hours);
+    EXPECT_EQ(5, g_remaining_minutes);
+    EXPECT_EQ(std::vector<int>{before + 1}, ticks_of("sons/foghorn.wav"));
+    for (int32_t r = 0; r < 3; r++)
+        EXPECT_STREQ("00:00.000", g_board_rows[r].race_time_text);
+    EXPECT_EQ(read_tick_count(), g_race_start_tick);
+    EXPECT_EQ(0, g_race_origin_ms);
+}
+
+TEST_F(EngineStart, StartSignalFollowsItsSwitch)
+{
+    sound_settings_[2] = SOUND_START_OFF;
+    open();
+    start_race_now();
+    EXPECT_EQ(0, count_sound("sons/foghorn.wav"));
+}
+
+TEST_F(EngineStart, Vq2ResetAnswerRefusedThenAcceptedStartsTheRace)
+{
+    plug_decoder("vq2usb", "--refuse-resets 1");
+    open();
+    press(IDC_START);
+    tick();  // the count reaches 0
+    EXPECT_EQ(0, g_countdown_remaining);
+    // The answer may come within the read of the tick that asked, or later.
+    for (int i = 0; i < 100 && (g_sync_request_sent || decoder_->count("reset_requests") < 1);
+         i++) {
+        tick();
+        wait_line(RESET_ANSWER_LENGTH);
+    }
+    // The answer read the decoder's time, not 00:00:00: refused.
+    EXPECT_EQ(1, decoder_->count("reset_requests"));
+    EXPECT_EQ(0, g_decoder_synced);
+    EXPECT_EQ(0, g_sync_request_sent);
+    EXPECT_EQ(0, g_reset_answer_count);
+    EXPECT_EQ(1, g_race_armed);
+    // Asked again at the next tick, and this time taken.
+    tick_until_running();
+    EXPECT_EQ(2, decoder_->count("reset_requests"));
+    EXPECT_EQ(1, decoder_->count("clock_resets"));
+    EXPECT_EQ(1, g_decoder_synced);
+}
+
+TEST_F(EngineStart, Vq2DecoderThatNeverAnswersKeepsTheRaceArmedUntilArret)
+{
+    plug_decoder("vq2usb");
+    decoder_->command("silent");
+    open();
+    press(IDC_START);
+    ticks(300);
+    EXPECT_EQ(1, g_race_armed);
+    EXPECT_EQ(0, g_decoder_synced);
+    // Sent once: without an answer the request is not repeated.
+    EXPECT_TRUE(decoder_->wait_for("reset_requests", 1, 3000));
+    EXPECT_EQ(1, decoder_->count("reset_requests"));
+    press(IDC_STOP);
+    EXPECT_EQ(0, g_race_armed);
+    EXPECT_EQ(0, g_race_running);
+}
+
+TEST_F(EngineStart, FirstCarRaceStartsAtTheFirstGridCarsPassing)
+{
+    plug_decoder("vq2bt");
+    start_mode_ = START_FIRST_CAR;
+    open();
+    press(IDC_START);
+    tick_until_synced();
+    ASSERT_EQ(1, g_race_armed);
+    EXPECT_EQ(0u, g_race_start_tick);
+    g_recorded.sounds.clear();
+
+    // Not on the grid: no start, no sound.
+    pass(4444, 3000);
+    tick();
+    EXPECT_EQ(1, g_race_armed);
+    EXPECT_TRUE(g_recorded.sounds.empty());
+
+    pass(22, 5250);
+    tick();
+    EXPECT_EQ(1, g_race_running);
+    EXPECT_EQ(5250, g_race_origin_ms);
+    EXPECT_EQ(1, g_car_records[1].laps);
+    EXPECT_EQ(0, g_car_records[1].race_times[1]);
+    EXPECT_EQ(0, g_car_records[1].just_recorded);
+    EXPECT_EQ(std::vector<std::string>{"sons/foghorn.wav"}, sounds_played());
+    EXPECT_STREQ("Bruno", g_board_rows[0].name);
+
+    // Later passings count from the first car's.
+    pass(11, 9250);
+    tick();
+    EXPECT_EQ(1, g_car_records[0].laps);
+    EXPECT_EQ(4000, g_car_records[0].race_times[1]);
+}
+
+TEST_F(EngineStart, FirstCarRaceStartedByAPassageButton)
+{
+    plug_decoder("vq2usb");
+    start_mode_ = START_FIRST_CAR;
+    countdown_ = 1;
+    open();
+    press(IDC_START);
+    tick();
+    // Before the countdown is over the button does nothing.
+    press(IDC_CAR_1 + 2);
+    EXPECT_EQ(1, g_race_armed);
+    EXPECT_EQ(0, g_car_records[2].laps);
+    tick(1000);
+    ASSERT_LE(g_countdown_remaining, 0);
+    g_recorded.sounds.clear();
+
+    // The button does not wait for the decoder's clock.
+    press(IDC_CAR_1 + 2);
+    EXPECT_EQ(1, g_race_running);
+    EXPECT_EQ(0, g_race_armed);
+    EXPECT_EQ(1, g_car_records[2].laps);
+    EXPECT_EQ(0, g_car_records[2].race_times[1]);
+    EXPECT_EQ(0, g_car_records[2].lap_times[1]);
+    EXPECT_EQ(0, g_car_records[2].best_lap);
+    EXPECT_EQ(0, g_car_records[2].just_recorded);
+    EXPECT_EQ(std::vector<std::string>{"sons/foghorn.wav"}, sounds_played());
+    EXPECT_STREQ("Chloe", g_board_rows[0].name);
+    EXPECT_STREQ("1", g_board_rows[0].laps_text);
+    EXPECT_STREQ("0:00.000", g_board_rows[0].race_time_text);
+    EXPECT_STREQ("0.000", g_board_rows[0].last_lap_text);
+    EXPECT_STREQ("0", g_board_rows[1].laps_text);
+    EXPECT_EQ(0, g_results_clean);
+}
+
+TEST_F(EngineStart, StaggeredStartFirstCrossingIsNoLap)
+{
+    plug_decoder("vq2usb");
+    start_mode_ = START_STAGGERED;
+    protection_ = 5;
+    open();
+    start_race_now();
+    ASSERT_EQ(1, g_decoder_synced);
+
+    pass(11, 12500);
+    tick();
+    const CarRecord &alice = g_car_records[0];
+    EXPECT_EQ(0, alice.laps);
+    EXPECT_EQ(12500, alice.start_offset);
+    EXPECT_EQ(12500, alice.lap_times[0]);
+    // Protection measured from the car's own start.
+    pass(11, 16500);
+    tick();
+    EXPECT_EQ(0, alice.laps);
+    pass(11, 42500);
+    tick();
+    EXPECT_EQ(1, alice.laps);
+    EXPECT_EQ(30000, alice.race_times[1]);
+    EXPECT_EQ(30000, alice.best_lap);
+}
+
+TEST_F(EngineStart, IdleTickDrainsTheLineUnlessThePilotDialogReadsIt)
+{
+    plug_decoder("vq2usb");
+    open();
+    send_raw("0102030405");
+    g_pilot_dialog_open = 1;
+    tick();
+    EXPECT_EQ(5, line_bytes());
+    g_pilot_dialog_open = 0;
+    tick();
+    EXPECT_EQ(0, line_bytes());
+}
+
+TEST_F(EngineStart, PassingsDuringTheCountdownAreThrownAway)
+{
+    plug_decoder("vq2usb");
+    countdown_ = 2;
+    open();
+    press(IDC_START);
+    tick();
+    pass(11, 500);
+    tick();
+    EXPECT_EQ(0, line_bytes());
+    tick_until_running();
+    ticks(5);
+    EXPECT_EQ(0, g_car_records[0].laps);
+}
+
+}  // namespace
