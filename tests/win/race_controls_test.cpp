@@ -50,7 +50,7 @@ TEST_F(RaceControls, NothingWorksBeforeTheFirstGrid)
     press(IDC_START);
     EXPECT_EQ(0, g_race_armed);
     press(IDC_CLEAR);
-    EXPECT_TRUE(g_recorded.boxes.empty());
+    EXPECT_TRUE(boxes_.boxes().empty());
     EXPECT_EQ(0, g_results_clean);
     EXPECT_TRUE(g_recorded.sounds.empty());
     expect_race_greying(false);
@@ -84,17 +84,17 @@ TEST_F(RaceControls, AfterARaceOnlyEffacerMakesDepartWorkAgain)
     press(IDC_START);
     EXPECT_EQ(0, g_race_armed);
 
-    g_recorded.box_answer = IDNO;
+    boxes_.answer(IDNO);
     press(IDC_CLEAR);
-    ASSERT_EQ(1u, g_recorded.boxes.size());
-    EXPECT_EQ("Zelquanodrim", g_recorded.boxes[0].caption);
+    ASSERT_EQ(1u, boxes_.boxes().size());
+    EXPECT_EQ("Zelquanodrim", boxes_.boxes()[0].caption);
     EXPECT_EQ("Etes vous s\xFBr de vouloir effacer les r\xE9sultats de la s\xE9rie?\n"
               "Les donn\xE9" "es seront perdues",
-              g_recorded.boxes[0].text);
-    EXPECT_TRUE(g_recorded.boxes[0].yes_no);
+              boxes_.boxes()[0].text);
+    EXPECT_TRUE(boxes_.boxes()[0].yes_no);
+    EXPECT_TRUE(boxes_.boxes()[0].question_icon);
     EXPECT_EQ(0, g_results_clean);
 
-    g_recorded.box_answer = IDYES;
     press(IDC_CLEAR);
     EXPECT_EQ(1, g_results_clean);
     EXPECT_EQ(1, g_scan_ready);
@@ -189,9 +189,10 @@ TEST_F(RaceControls, DepartReadsTheRaceOptionsAgain)
 
     DeleteFileA("OptionsCourse.race");
     press(IDC_START);
-    ASSERT_EQ(1u, g_recorded.boxes.size());
-    EXPECT_EQ("Erreur", g_recorded.boxes[0].caption);
-    EXPECT_EQ("Erreur: impossible d'ouvrir le fichier Options Courses", g_recorded.boxes[0].text);
+    ASSERT_EQ(1u, boxes_.boxes().size());
+    EXPECT_EQ("Erreur", boxes_.boxes()[0].caption);
+    EXPECT_EQ("Erreur: impossible d'ouvrir le fichier Options Courses", boxes_.boxes()[0].text);
+    EXPECT_TRUE(boxes_.boxes()[0].hand_icon);
     EXPECT_EQ(1, g_race_armed);  // armed with the options held
     EXPECT_EQ(9, g_protection_seconds);
 }
@@ -204,9 +205,9 @@ TEST_F(RaceControls, EffacerReportsAResultsFileItCannotWrite)
     DeleteFileA("DetailResultats.res");
     ASSERT_TRUE(CreateDirectoryA("DetailResultats.res", NULL));  // a folder in the file's place
     press(IDC_CLEAR);
-    ASSERT_EQ(2u, g_recorded.boxes.size());
+    ASSERT_EQ(2u, boxes_.boxes().size());
     EXPECT_EQ("Erreur: impossible d'ouvrir le fichier R\xE9sultats d\xE9taill\xE9s",
-              g_recorded.boxes[1].text);
+              boxes_.boxes()[1].text);
     EXPECT_EQ(1, g_results_clean);
     EXPECT_EQ(0, g_car_records[0].finished);
     RemoveDirectoryA("DetailResultats.res");

@@ -21,8 +21,6 @@ Recorded g_recorded;
 
 namespace {
 
-HHOOK g_box_hook;
-
 // COM24 to COM32 are these tests' lines (the serial port tests have theirs).
 const int FIRST_LINE = 24;
 const int LAST_LINE = 32;
@@ -30,26 +28,6 @@ const int LAST_LINE = 32;
 void record_sound(const char *file, uint32_t flags)
 {
     g_recorded.sounds.push_back({file, flags, g_recorded.ticks});
-}
-
-// Every message box of the thread is read and answered as it opens.
-LRESULT CALLBACK answer_boxes(int code, WPARAM wparam, LPARAM lparam)
-{
-    if (code == HCBT_ACTIVATE) {
-        HWND box = reinterpret_cast<HWND>(wparam);
-        char class_name[16] = "";
-        GetClassNameA(box, class_name, sizeof class_name);
-        if (strcmp(class_name, "#32770") == 0) {
-            char caption[256] = "";
-            char text[1024] = "";
-            GetWindowTextA(box, caption, sizeof caption);
-            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            const bool yes_no = GetDlgItem(box, IDYES) != 0;
-            g_recorded.boxes.push_back({caption, text, yes_no});
-            PostMessageA(box, WM_COMMAND, yes_no ? g_recorded.box_answer : IDOK, 0);
-        }
-    }
-    return CallNextHookEx(g_box_hook, code, wparam, lparam);
 }
 
 void reset_globals(void)
@@ -135,7 +113,6 @@ void RaceWindow::SetUp()
     reset_globals();
     g_recorded = Recorded();
     set_sound_hook(record_sound);
-    g_box_hook = SetWindowsHookExA(WH_CBT, answer_boxes, NULL, GetCurrentThreadId());
     dir_.reset(new TempDir());
     CreateDirectoryA("Zelquan Orla Sequent", NULL);
     SetCurrentDirectoryA("Zelquan Orla Sequent");
@@ -157,7 +134,6 @@ void RaceWindow::TearDown()
     line_.reset();
     close_com_port();
     set_program_files_override(0);
-    UnhookWindowsHookEx(g_box_hook);
     set_sound_hook(0);
     dir_.reset();
 }
@@ -195,7 +171,7 @@ void RaceWindow::create_window(void)
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0,
                               g_menu_bar, g_hinstance, 0);
     ASSERT_NE(nullptr, window_);
-    ASSERT_TRUE(g_recorded.boxes.empty()) << g_recorded.boxes[0].text;
+    ASSERT_TRUE(boxes_.boxes().empty()) << boxes_.boxes()[0].text;
 }
 
 void RaceWindow::compose_grid(const std::vector<GridCar> &cars)

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "message_box_hook.h"
 #include "race_model.h"
 #include "simulated_decoder.h"
 #include "temp_dir.h"
@@ -22,12 +23,6 @@ struct PlayedSound {
     std::string file;
     uint32_t flags;
     int tick;  // engine ticks sent before the play
-};
-
-struct ShownBox {
-    std::string caption;
-    std::string text;
-    bool yes_no;  // a question with Oui and Non
 };
 
 // One of the COM lines set aside for these tests, held for the life of the
@@ -45,13 +40,11 @@ private:
     char port_[8] = "";
 };
 
-// What the window did that no global shows: filled by the sound seam's
-// hook and the message box hook, emptied at the start of every test.
+// The sounds played, filled by the sound seam's hook and emptied at the
+// start of every test.
 struct Recorded {
     std::vector<PlayedSound> sounds;
-    std::vector<ShownBox> boxes;
-    int box_answer = IDYES;  // how the next questions are answered
-    int ticks = 0;           // engine ticks sent so far
+    int ticks = 0;  // engine ticks sent so far
 };
 
 extern Recorded g_recorded;
@@ -110,6 +103,7 @@ protected:
 
     TestClock clock_{100000};
     std::unique_ptr<TempDir> dir_;
+    MessageBoxHook boxes_;
     HWND window_ = 0;
     std::unique_ptr<ComLine> line_;
     std::unique_ptr<SimulatedDecoder> decoder_;
