@@ -14,9 +14,6 @@
 
 namespace {
 
-const std::vector<GridCar> THREE_CARS = {
-    {"Alice", "000011"}, {"Bruno", "000022"}, {"Chloe", "000033"}};
-
 class EngineStart : public RaceWindow {
 protected:
     void open(void)

@@ -19,6 +19,9 @@
 
 Recorded g_recorded;
 
+const std::vector<GridCar> THREE_CARS = {
+    {"Alice", "000011"}, {"Bruno", "000022"}, {"Chloe", "000033"}};
+
 namespace {
 
 // COM24 to COM32 are these tests' lines (the serial port tests have theirs).
@@ -264,6 +267,22 @@ void RaceWindow::start_race_now(void)
 {
     press(1101);
     tick_until_running();
+}
+
+void RaceWindow::run_race(const std::vector<GridCar> &cars)
+{
+    plug_decoder("vq2usb");
+    write_settings();
+    create_window();
+    compose_grid(cars);
+    start_race_now();
+    g_recorded.sounds.clear();
+}
+
+void RaceWindow::passing(int transponder, int32_t decoder_ms)
+{
+    pass(transponder, decoder_ms);
+    tick();
 }
 
 void RaceWindow::plug_decoder(const char *kind, const std::string &options)

@@ -88,6 +88,13 @@ protected:
     // Depart, then the countdown to its end and the start.
     void start_race_now(void);
 
+    // A running race on a simulated VQ2 decoder on USB whose clock starts at
+    // 0 with the race, after the settings above were written; the sounds of
+    // the start are forgotten.
+    void run_race(const std::vector<GridCar> &cars);
+    // One passing, read by the next tick.
+    void passing(int transponder, int32_t decoder_ms);
+
     // A simulated decoder on a line of its own, its port opened by the program.
     void plug_decoder(const char *kind, const std::string &options = "");
     void pass(int transponder, int32_t decoder_ms);
@@ -124,6 +131,8 @@ protected:
         SOUND_LANGUAGE_FRENCH, SOUND_COUNTDOWN_ON, SOUND_START_ON,    SOUND_PASSING_ON,
         SOUND_BEST_LAP_ON,     SOUND_CLOCK_ON,     SOUND_RACE_END_ON, SOUND_CAR_END_ON};
 };
+
+extern const std::vector<GridCar> THREE_CARS;  // transponders 11, 22 and 33
 
 // The decoder time text of the simulator's pass command.
 std::string decoder_time(int32_t ms);

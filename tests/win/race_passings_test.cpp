@@ -15,28 +15,9 @@
 
 namespace {
 
-const std::vector<GridCar> THREE_CARS = {
-    {"Alice", "000011"}, {"Bruno", "000022"}, {"Chloe", "000033"}};
-
 class RacePassings : public RaceWindow {
 protected:
-    // A running VQ2 race whose decoder clock starts at 0 with the race.
-    void run(const std::vector<GridCar> &cars = THREE_CARS)
-    {
-        plug_decoder("vq2usb");
-        write_settings();
-        create_window();
-        compose_grid(cars);
-        start_race_now();
-        g_recorded.sounds.clear();
-    }
-
-    // One passing, read by the next tick.
-    void passing(int transponder, int32_t ms)
-    {
-        pass(transponder, ms);
-        tick();
-    }
+    void run(const std::vector<GridCar> &cars = THREE_CARS) { run_race(cars); }
 };
 
 TEST_F(RacePassings, ProtectionTimeRefusesWithABuzzAtMostOncePerSecond)

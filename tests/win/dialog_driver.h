@@ -1,0 +1,121 @@
+// Drives a modal dialog of the program from inside its own message loop: a
+// thread CBT hook sees the dialog of the given procedure as it is activated
+// and a thread timer starts the test's script on it once it is shown. Its own hook comes
+// first in the chain and keeps the dialog from the message box hook, which
+// answers the boxes that the dialog shows. A watchdog ends a dialog that the
+// script left open, so a failing test cannot hang.
+#ifndef DIALOG_DRIVER_H
+#define DIALOG_DRIVER_H
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class DialogDriver {
+public:
+    using Script = std::function<void(HWND dialog)>;
+
+    DialogDriver(DLGPROC procedure, Script script)
+        : procedure_(procedure), script_(std::move(script))
+    {
+        s_current = this;
+        hook_ = SetWindowsHookExA(WH_CBT, on_cbt, 0, GetCurrentThreadId());
+    }
+    ~DialogDriver()
+    {
+        KillTimer(0, script_timer_);
+        KillTimer(0, watchdog_timer_);
+        UnhookWindowsHookEx(hook_);
+        s_current = 0;
+    }
+    DialogDriver(const DialogDriver &) = delete;
+    DialogDriver &operator=(const DialogDriver &) = delete;
+
+    bool shown() const { return dialog_ != 0; }
+    bool left_open() const { return left_open_; }
+
+    // The tests' view of a dialog's controls.
+    static std::string text(HWND dialog, int id)
+    {
+        char buffer[256] = "";
+        GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+        return buffer;
+    }
+    static void click(HWND dialog, int id)
+    {
+        SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+    }
+    static bool checked(HWND dialog, int id)
+    {
+        return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+    }
+    static bool enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)); }
+    // Characters typed one by one, each through the edit's own handling.
+    static void type(HWND dialog, int id, const char *characters)
+    {
+        for (const char *c = characters; *c; c++)
+            SendDlgItemMessageA(dialog, id, WM_CHAR, static_cast<unsigned char>(*c), 1);
+    }
+    static void set_text(HWND dialog, int id, const char *text)
+    {
+        SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    static void command(HWND dialog, int id)
+    {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    }
+    static bool alive(HWND dialog) { return IsWindow(dialog) && IsWindowVisible(dialog); }
+
+private:
+    static const UINT WATCHDOG_MS = 5000;
+
+    static LRESULT CALLBACK on_cbt(int code, WPARAM wparam, LPARAM lparam)
+    {
+        HWND window = reinterpret_cast<HWND>(wparam);
+        DialogDriver *d = s_current;
+        // The dialog is activated again each time a box it showed closes.
+        if (code == HCBT_ACTIVATE && d &&
+            reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)) == d->procedure_) {
+            if (!d->dialog_) {
+                d->dialog_ = window;
+                d->script_timer_ = SetTimer(0, 0, 0, run_script);
+                d->watchdog_timer_ = SetTimer(0, 0, WATCHDOG_MS, watchdog);
+            }
+            return 0;
+        }
+        return CallNextHookEx(0, code, wparam, lparam);
+    }
+
+    static void CALLBACK run_script(HWND, UINT, UINT_PTR, DWORD)
+    {
+        // The dialog is shown once its initialisation, boxes included, is over.
+        DialogDriver *d = s_current;
+        if (!IsWindowVisible(d->dialog_))
+            return;
+        KillTimer(0, d->script_timer_);
+        d->script_(d->dialog_);
+    }
+
+    static void CALLBACK watchdog(HWND, UINT, UINT_PTR, DWORD)
+    {
+        DialogDriver *d = s_current;
+        KillTimer(0, d->watchdog_timer_);
+        if (IsWindow(d->dialog_)) {
+            d->left_open_ = true;
+            EndDialog(d->dialog_, 0);
+        }
+    }
+
+    static inline DialogDriver *s_current;
+    DLGPROC procedure_;
+    Script script_;
+    HHOOK hook_;
+    HWND dialog_ = 0;
+    UINT_PTR script_timer_ = 0;
+    UINT_PTR watchdog_timer_ = 0;
+    bool left_open_ = false;
+};
+
+#endif
