@@ -59,5 +59,11 @@ bench: setup
 fuzz: fuzz-build
 	@tests/fuzz/run-all $(B)/fuzz $(FUZZ_SECONDS)
 
+# `make run LANG=de` runs another build; a LANG from the environment (a
+# locale) does not choose the build.
+RUN_LANG := $(if $(filter command line,$(origin LANG)),$(LANG),$(LANG_BUILD))
+run: setup
+	@B=$(B) tools/run-program $(RUN_LANG)
+
 clean:
 	rm -rf $(B)
