@@ -10,6 +10,7 @@
 
 #include "board_painter.h"
 #include "engine.h"
+#include "menu_commands.h"
 #include "race_controls.h"
 #include "resource_ids.h"
 #include "run_state.h"
@@ -132,17 +133,16 @@ void set_race_controls(HWND window)
     set_item_number(window, IDC_MINUTES, "%02d", g_race_minutes);
     set_item_number(window, IDC_LAPS, "%d", g_race_laps);
 
+    static const int32_t time_controls[] = {IDC_HOURS, IDC_MINUTES, IDC_HOURS_LABEL,
+                                            IDC_MINUTES_LABEL};
+    static const int32_t lap_controls[] = {IDC_LAPS, IDC_LAPS_LABEL};
     const int by_time = strcmp(g_race_mode, RACE_MODE_TIME) == 0;
-    const int time_shown = by_time ? SW_SHOWNORMAL : SW_HIDE;
-    const int laps_shown = by_time ? SW_HIDE : SW_SHOWNORMAL;
     CheckRadioButton(window, IDC_RACE_BY_TIME, IDC_RACE_BY_LAPS,
                      by_time ? IDC_RACE_BY_TIME : IDC_RACE_BY_LAPS);
-    show_item(window, IDC_HOURS, time_shown);
-    show_item(window, IDC_MINUTES, time_shown);
-    show_item(window, IDC_HOURS_LABEL, time_shown);
-    show_item(window, IDC_MINUTES_LABEL, time_shown);
-    show_item(window, IDC_LAPS, laps_shown);
-    show_item(window, IDC_LAPS_LABEL, laps_shown);
+    for (int32_t id : time_controls)
+        show_item(window, id, by_time ? SW_SHOWNORMAL : SW_HIDE);
+    for (int32_t id : lap_controls)
+        show_item(window, id, by_time ? SW_HIDE : SW_SHOWNORMAL);
 
     set_item_text(window, IDC_SCAN_STATUS, SCAN_OFF_TEXT);
     CheckRadioButton(window, IDC_OWN_CHIPS, IDC_MIXED_SCAN, IDC_OWN_CHIPS);
@@ -403,7 +403,8 @@ LRESULT on_vscroll(WPARAM wparam)
 // The command's id is in the low word, its notification in the high word.
 LRESULT on_command(HWND window, WPARAM wparam)
 {
-    handle_race_control(window, LOWORD(wparam), HIWORD(wparam));
+    if (!handle_menu_command(window, LOWORD(wparam)))
+        handle_race_control(window, LOWORD(wparam), HIWORD(wparam));
     return 0;
 }
 

@@ -35,21 +35,6 @@ int64_t system_performance_frequency(void)
     return frequency.QuadPart;
 }
 
-void add_item(HMENU menu, UINT_PTR id, const char *text)
-{
-    AppendMenuA(menu, MF_STRING, id, text);
-}
-
-void add_separator(HMENU menu)
-{
-    AppendMenuA(menu, MF_SEPARATOR, 0, "");
-}
-
-void add_popup(HMENU bar, HMENU popup, const char *text)
-{
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), text);
-}
-
 // The checked image is always the start bitmap; each item loads its own copies.
 void set_item_bitmap(HMENU bar, UINT id, int32_t bitmap)
 {
@@ -73,38 +58,43 @@ void install_system_clock(void)
 
 HMENU build_menu_bar(void)
 {
-    HMENU database = CreateMenu();
-    add_item(database, IDM_PILOTS, MENU_PILOTS_TEXT);
+    // In menu order; an item without id is a separator, one without bitmap
+    // has no image.
+    struct MenuItem {
+        int32_t popup;
+        UINT id;
+        const char *text;
+        int32_t bitmap;
+    };
+    static const MenuItem items[] = {
+        {0, IDM_PILOTS, MENU_PILOTS_TEXT, IDB_MENU_PILOTS},
+        {1, IDM_STARTING_GRID, MENU_STARTING_GRID_TEXT, IDB_MENU_PILOTS},
+        {1, 0, "", 0},
+        {1, IDM_RACE_OPTIONS, MENU_RACE_OPTIONS_TEXT, IDB_MENU_OPTIONS},
+        {1, 0, "", 0},
+        {1, IDM_DETAILED_RESULTS, MENU_DETAILED_RESULTS_TEXT, 0},
+        {2, IDM_SOUND_SETTINGS, MENU_SOUNDS_TEXT, IDB_MENU_SOUNDS},
+        {2, 0, "", 0},
+        {2, IDM_DISPLAY_SETTINGS, MENU_DISPLAY_TEXT, IDB_MENU_DISPLAY},
+        {2, 0, "", 0},
+        {2, IDM_INTERFACE_SETTINGS, MENU_INTERFACE_TEXT, IDB_MENU_INTERFACE},
+        {3, IDM_HELP, MENU_HELP_TEXT, 0},
+    };
+    static const char *const popup_texts[] = {MENU_DATABASE_TEXT, MENU_RACE_TEXT,
+                                              MENU_SETTINGS_TEXT, MENU_HELP_POPUP_TEXT};
+    const int32_t popup_count = sizeof popup_texts / sizeof popup_texts[0];
 
-    HMENU race = CreateMenu();
-    add_item(race, IDM_STARTING_GRID, MENU_STARTING_GRID_TEXT);
-    add_separator(race);
-    add_item(race, IDM_RACE_OPTIONS, MENU_RACE_OPTIONS_TEXT);
-    add_separator(race);
-    add_item(race, IDM_DETAILED_RESULTS, MENU_DETAILED_RESULTS_TEXT);
-
-    HMENU settings = CreateMenu();
-    add_item(settings, IDM_SOUND_SETTINGS, MENU_SOUNDS_TEXT);
-    add_separator(settings);
-    add_item(settings, IDM_DISPLAY_SETTINGS, MENU_DISPLAY_TEXT);
-    add_separator(settings);
-    add_item(settings, IDM_INTERFACE_SETTINGS, MENU_INTERFACE_TEXT);
-
-    HMENU help = CreateMenu();
-    add_item(help, IDM_HELP, MENU_HELP_TEXT);
-
+    HMENU popups[popup_count];
+    for (int32_t p = 0; p < popup_count; p++)
+        popups[p] = CreateMenu();
+    for (const MenuItem &item : items)
+        AppendMenuA(popups[item.popup], item.id ? MF_STRING : MF_SEPARATOR, item.id, item.text);
     HMENU bar = CreateMenu();
-    add_popup(bar, database, MENU_DATABASE_TEXT);
-    add_popup(bar, race, MENU_RACE_TEXT);
-    add_popup(bar, settings, MENU_SETTINGS_TEXT);
-    add_popup(bar, help, MENU_HELP_POPUP_TEXT);
-
-    set_item_bitmap(bar, IDM_PILOTS, IDB_MENU_PILOTS);
-    set_item_bitmap(bar, IDM_STARTING_GRID, IDB_MENU_PILOTS);
-    set_item_bitmap(bar, IDM_RACE_OPTIONS, IDB_MENU_OPTIONS);
-    set_item_bitmap(bar, IDM_SOUND_SETTINGS, IDB_MENU_SOUNDS);
-    set_item_bitmap(bar, IDM_DISPLAY_SETTINGS, IDB_MENU_DISPLAY);
-    set_item_bitmap(bar, IDM_INTERFACE_SETTINGS, IDB_MENU_INTERFACE);
+    for (int32_t p = 0; p < popup_count; p++)
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popups[p]), popup_texts[p]);
+    for (const MenuItem &item : items)
+        if (item.bitmap)
+            set_item_bitmap(bar, item.id, item.bitmap);
     return bar;
 }
 
