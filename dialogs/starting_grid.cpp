@@ -40,15 +40,18 @@ void load_pilot_database(HWND dialog)
 }
 
 // Every list offers "(NA)" and the pilots, up to the first empty name; the
-// lists sort themselves.
+// lists sort themselves. Without redrawing while they fill, a thousand
+// names go in several times faster.
 void fill_slot_lists(HWND dialog)
 {
     for (int32_t slot = 0; slot < GRID_SLOTS; slot++) {
         HWND list = slot_list(dialog, slot);
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(EMPTY_LINE_ENTRY));
         for (int32_t i = 0; i < MAX_PILOTS && g_grid_dialog_records[i].name[0]; i++)
             SendMessageA(list, CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(g_grid_dialog_records[i].name));
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     }
 }
 
