@@ -15,22 +15,15 @@ static_assert(sizeof(DCB) == 28, "the line settings are made for the 28-byte DCB
 
 void fill_line_settings(DCB *dcb)
 {
+    // Every flag left at 0: no parity check, no flow control by CTS, DSR,
+    // XON or XOFF, no DSR sensitivity, no error or NUL replacement, no abort
+    // on error. The decoder's bytes come through exactly as sent.
     memset(dcb, 0, sizeof *dcb);
     dcb->DCBlength = sizeof(DCB);
     dcb->BaudRate = 9600;
     dcb->fBinary = 1;
-    dcb->fParity = 0;
-    dcb->fOutxCtsFlow = 0;
-    dcb->fOutxDsrFlow = 0;
     dcb->fDtrControl = DTR_CONTROL_ENABLE;
-    dcb->fDsrSensitivity = 0;
-    dcb->fTXContinueOnXoff = 0;
-    dcb->fOutX = 0;
-    dcb->fInX = 0;
-    dcb->fErrorChar = 0;
-    dcb->fNull = 0;
     dcb->fRtsControl = RTS_CONTROL_ENABLE;
-    dcb->fAbortOnError = 0;
     dcb->XonLim = 256;
     dcb->XoffLim = 256;
     dcb->ByteSize = 8;

@@ -4,6 +4,7 @@
 #include <stdint.h>
 
 #include "decoder_protocol.h"
+#include "fuzz_reads.h"
 
 namespace {
 
@@ -11,16 +12,15 @@ IdentifyParser feed(const unsigned char *bytes, size_t size, size_t read_size)
 {
     IdentifyParser parser;
     start_identify_parser(&parser);
-    for (size_t at = 0; at < size; at += read_size) {
-        size_t n = size - at < read_size ? size - at : read_size;
-        parse_identify_bytes(&parser, bytes + at, static_cast<int32_t>(n));
+    for_each_read(bytes, size, read_size, [&parser](const unsigned char *read, int32_t count) {
+        parse_identify_bytes(&parser, read, count);
         if (parser.count < 0 || parser.count >= IDENTIFY_ANSWER_LENGTH ||
             (parser.kind != IDENTIFY_NO_ANSWER && parser.kind != IDENTIFY_KIND_USB &&
              parser.kind != IDENTIFY_KIND_BLUETOOTH) ||
             parser.serial_number < 0 || parser.serial_number > 65535) {
             __builtin_trap();
         }
-    }
+    });
     return parser;
 }
 

@@ -4,6 +4,7 @@
 #include <stdint.h>
 
 #include "decoder_protocol.h"
+#include "fuzz_reads.h"
 
 namespace {
 
@@ -18,17 +19,16 @@ Outcome feed(const unsigned char *bytes, size_t size, size_t read_size)
 {
     Outcome outcome = {0, 0, 0};
     g_reset_answer_count = 0;
-    for (size_t at = 0; at < size; at += read_size) {
-        size_t n = size - at < read_size ? size - at : read_size;
+    for_each_read(bytes, size, read_size, [&outcome](const unsigned char *read, int32_t count) {
         g_stream_count = 5;
-        int32_t result = parse_reset_answer_bytes(bytes + at, static_cast<int32_t>(n));
+        const int32_t result = parse_reset_answer_bytes(read, count);
         if (g_reset_answer_count < 0 || g_reset_answer_count >= RESET_ANSWER_LENGTH ||
             (result == RESET_ANSWER_ACCEPTED) != (g_stream_count == 0)) {
             __builtin_trap();
         }
         outcome.accepted |= result == RESET_ANSWER_ACCEPTED;
         outcome.refused |= result == RESET_ANSWER_REFUSED;
-    }
+    });
     outcome.count = g_reset_answer_count;
     return outcome;
 }

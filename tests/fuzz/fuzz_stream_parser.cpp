@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "decoder_protocol.h"
+#include "fuzz_reads.h"
 
 namespace {
 
@@ -46,13 +47,12 @@ void start(void)
 // Feeds the bytes in reads of the given size, checking the state between reads.
 void feed(const unsigned char *bytes, size_t size, size_t read_size, const char *kind)
 {
-    for (size_t at = 0; at < size; at += read_size) {
-        size_t n = size - at < read_size ? size - at : read_size;
-        parse_stream_bytes(bytes + at, static_cast<int32_t>(n), kind, &k_handover);
+    for_each_read(bytes, size, read_size, [kind](const unsigned char *read, int32_t count) {
+        parse_stream_bytes(read, count, kind, &k_handover);
         if (g_stream_ready != 0 || g_stream_count < 0 || g_stream_count >= VQ2_PASSING_LENGTH) {
             __builtin_trap();
         }
-    }
+    });
 }
 
 }  // namespace

@@ -50,6 +50,21 @@ Identified identify(void)
     return result;
 }
 
+// Identifies the decoder that a simulator started with these options plays.
+Identified identify_on(const char *port, const std::string &options)
+{
+    SimulatedDecoder sim(port, options);
+    Identified result = {-1, -1, 0};
+    EXPECT_EQ("", sim.failure());
+    EXPECT_EQ(1, open_com_port(port));
+    if (g_com_handle != INVALID_HANDLE_VALUE) {
+        result = identify();
+        EXPECT_TRUE(sim.wait_for("identify_requests", 1, 1000));
+    }
+    close_com_port();
+    return result;
+}
+
 std::vector<DecoderPassing> g_passings;
 
 void take(const DecoderPassing *passing)
@@ -104,9 +119,7 @@ TEST_F(Port, OpenFailsWhereNoDecoderIs)
 
 TEST_F(Port, IdentifyFindsAVq2OnUsb)
 {
-    SimulatedDecoder sim("COM10", "--kind vq2usb --serial 258");
-    open_on(sim, "COM10");
-    Identified found = identify();
+    Identified found = identify_on("COM10", "--kind vq2usb --serial 258");
     EXPECT_EQ(IDENTIFY_KIND_USB, found.kind);
     EXPECT_EQ(258, found.serial_number);
     EXPECT_LT(found.took_ms, 500);
@@ -114,31 +127,24 @@ TEST_F(Port, IdentifyFindsAVq2OnUsb)
 
 TEST_F(Port, IdentifyFindsAVq2OnBluetooth)
 {
-    SimulatedDecoder sim("COM11", "--kind vq2bt --serial 42");
-    open_on(sim, "COM11");
-    Identified found = identify();
+    Identified found = identify_on("COM11", "--kind vq2bt --serial 42");
     EXPECT_EQ(IDENTIFY_KIND_BLUETOOTH, found.kind);
     EXPECT_EQ(42, found.serial_number);
 }
 
 TEST_F(Port, IdentifyHearsNothingFromAVq1WithinItsWindow)
 {
-    SimulatedDecoder sim("COM12", "--kind vq1");
-    open_on(sim, "COM12");
-    Identified found = identify();
+    Identified found = identify_on("COM12", "--kind vq1");
     printf("identify window with a VQ1: %.1f ms\n", found.took_ms);
     EXPECT_EQ(IDENTIFY_NO_ANSWER, found.kind);
     EXPECT_EQ(0, found.serial_number);
     EXPECT_GE(found.took_ms, 1500);
     EXPECT_LT(found.took_ms, 1600);
-    EXPECT_TRUE(sim.wait_for("identify_requests", 1, 1000));
 }
 
 TEST_F(Port, IdentifyIgnoresAnAnswerOfAnotherKind)
 {
-    SimulatedDecoder sim("COM13", "--kind vq2usb --identify-kind 5 --serial 7");
-    open_on(sim, "COM13");
-    Identified found = identify();
+    Identified found = identify_on("COM13", "--kind vq2usb --identify-kind 5 --serial 7");
     EXPECT_EQ(IDENTIFY_NO_ANSWER, found.kind);
     EXPECT_GE(found.took_ms, 1500);
     EXPECT_LT(found.took_ms, 1600);

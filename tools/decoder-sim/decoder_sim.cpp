@@ -111,7 +111,7 @@ struct Sim {
     int64_t errors = 0;
 };
 
-enum { RECEIVED_KEPT = 4096, LATE_WAKE_US = 1000 };
+enum { RECEIVED_KEPT = 4096, CATCH_UP_US = 50000 };
 
 volatile sig_atomic_t g_stop;
 
@@ -230,6 +230,17 @@ void unplug(Sim *sim)
 // ---------------------------------------------------------------------------
 // What goes out
 
+// Queues one write. The line rests while nothing waits, so what comes
+// after a rest goes out at once.
+void queue_chunk(Sim *sim, const unsigned char *bytes, int32_t length, int32_t ends_passing,
+                 int32_t gap_after_us)
+{
+    if (sim->output.empty() && sim->next_write_us < now_us()) {
+        sim->next_write_us = now_us();
+    }
+    sim->output.push_back({std::vector<unsigned char>(bytes, bytes + length), ends_passing, gap_after_us});
+}
+
 void send_frame(Sim *sim, const unsigned char *bytes, int32_t length, int32_t is_passing)
 {
     if (sim->silent || sim->master < 0) {
@@ -238,12 +249,11 @@ void send_frame(Sim *sim, const unsigned char *bytes, int32_t length, int32_t is
     }
     const int32_t split = sim->options.split;
     if (split > 0 && split < length) {
-        sim->output.push_back({std::vector<unsigned char>(bytes, bytes + split), 0,
-                               sim->options.split_gap_ms * 1000});
+        queue_chunk(sim, bytes, split, 0, sim->options.split_gap_ms * 1000);
         bytes += split;
         length -= split;
     }
-    sim->output.push_back({std::vector<unsigned char>(bytes, bytes + length), is_passing, 0});
+    queue_chunk(sim, bytes, length, is_passing, 0);
 }
 
 void send_passing(Sim *sim, int32_t transponder, int32_t ms)
@@ -262,10 +272,11 @@ void write_output(Sim *sim)
             return;  // the pty is full: poll says when it drains
         }
         if (sim->options.baud > 0) {
-            // A wake-up a little late keeps to the line's schedule, so the
-            // rate holds; after a pause the schedule starts again from now.
+            // A late wake-up keeps to the line's schedule, so the rate holds
+            // under load; only a long stall gives up the time it lost.
             const int64_t now = now_us();
-            const int64_t base = sim->next_write_us < now - LATE_WAKE_US ? now : sim->next_write_us;
+            const int64_t base = sim->next_write_us < now - CATCH_UP_US ? now - CATCH_UP_US
+                                                                         : sim->next_write_us;
             sim->next_write_us = base + n * 10 * INT64_C(1000000) / sim->options.baud;
         }
         if (static_cast<size_t>(n) < chunk.bytes.size()) {
@@ -395,7 +406,7 @@ void run_command(Sim *sim, std::string line)
         std::vector<unsigned char> bytes;
         ok = parse_hex_bytes(rest, &bytes);
         if (ok && !sim->silent && sim->master >= 0) {
-            sim->output.push_back({bytes, 0, 0});
+            queue_chunk(sim, bytes.data(), static_cast<int32_t>(bytes.size()), 0, 0);
         }
     } else if (strcmp(command, "split") == 0) {
         int gap = sim->options.split_gap_ms;
