@@ -7,7 +7,7 @@ LANG_BUILD ?= fr
 FUZZ_SECONDS ?= 60
 # GUI tests need an X display; without one they run under Xvfb.
 XRUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1920x1080x24")
-CTEST := ctest --output-on-failure -j $(JOBS) --timeout 600
+CTEST := ctest --output-on-failure -j $(JOBS) --timeout 300
 
 .PHONY: all setup native asan fuzz-build win prefix test test-native test-asan test-fuzz test-win bench fuzz run clean
 
@@ -46,7 +46,8 @@ test-asan: asan
 test-fuzz: fuzz-build
 	@cd $(B)/fuzz && $(CTEST)
 
-test-win: win prefix
+# The Wine tests start the native decoder simulator.
+test-win: native win prefix
 	@cd $(B)/win && $(XRUN) $(CTEST)
 
 test: test-native test-asan test-fuzz test-win
