@@ -101,7 +101,7 @@ protected:
     void pass_vq1(int transponder);
     void send_raw(const std::string &hex);
     // Waits until the line holds at least this many unread bytes.
-    void wait_line(int32_t bytes);
+    void wait_line(int32_t bytes, int timeout_ms = 3000);
     // Unread bytes on the line.
     int32_t line_bytes(void);
 

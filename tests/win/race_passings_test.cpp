@@ -233,13 +233,14 @@ TEST_F(RacePassings, BadBytesNeverStopTheRaceNorTouchALap)
 TEST_F(RacePassings, SplitFrameCompletesInTheTickOfItsSecondPart)
 {
     run();
-    decoder_->command("split 4 400");
+    // Parts far enough apart that a loaded machine still reads them apart.
+    decoder_->command("split 4 2500");
     decoder_->command("pass 11 " + decoder_time(1000));
     wait_line(4);
     tick();
     EXPECT_EQ(4, g_stream_count);
     EXPECT_EQ(0, g_car_records[0].laps);
-    wait_line(7);
+    wait_line(7, 6000);
     tick();
     EXPECT_EQ(1, g_car_records[0].laps);
     EXPECT_EQ(0, g_stream_count);
