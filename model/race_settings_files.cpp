@@ -48,7 +48,9 @@ void write_name_and_rest(FILE *file, const char *name, int32_t name_size, const 
 // Fills the fields in turn; a word the file no longer holds leaves its field.
 void read_words(TextReader *reader, char *const *fields, const int32_t *sizes, int32_t count)
 {
-    for (int32_t i = 0; i < count && read_word(reader, fields[i], sizes[i]); ++i) {
+    int32_t i = 0;
+    while (i < count && read_word(reader, fields[i], sizes[i])) {
+        ++i;
     }
 }
 

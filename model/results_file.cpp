@@ -23,8 +23,9 @@ void read_car_line(TextReader *reader, CarRecord *car)
     if (read_number(reader, &laps, 0, 1)) {
         // Every consumer walks `laps` entries of the per-lap arrays.
         car->laps = std::clamp<int32_t>(laps, 0, MAX_LAPS);
-        for (int32_t j = 0; j < car->laps && read_number(reader, &car->race_times[j], 0, 1);
-             ++j) {
+        int32_t j = 0;
+        while (j < car->laps && read_number(reader, &car->race_times[j], 0, 1)) {
+            ++j;
         }
     }
     skip_line(reader);
