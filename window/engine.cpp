@@ -199,10 +199,7 @@ void take_first_car_passing(const DecoderPassing *passing)
             continue;
 
         record_lap(g_car_records, j, g_start_mode);
-        const int32_t all_laps_done = race_by_laps() && car->laps == g_race_laps;
-        const int32_t ends_race = all_laps_done && strcmp(g_lap_end_mode, LAP_END_SIGNAL) == 0;
-        if (all_laps_done && !ends_race)
-            car->finished = 1;
+        const int32_t ends_race = finish_first_laps(car);
         refresh_ranking();
         if (ends_race)
             click_stop();
@@ -216,13 +213,28 @@ void take_first_car_passing(const DecoderPassing *passing)
 void wait_for_first_car(void)
 {
     static const PassingHandover first_car = {take_first_car_passing, 1};
-    unsigned char bytes[COM_READ_BUFFER];
-    int32_t count = 0;
-    if (read_com_port(bytes, COM_READ_MAX, &count) && count > 0)
-        parse_stream_bytes(bytes, count, g_decoder_kind, &first_car);
+    read_passings(&first_car);
 }
 
 }  // namespace
+
+void read_passings(const PassingHandover *handover)
+{
+    unsigned char bytes[COM_READ_BUFFER];
+    int32_t count = 0;
+    if (read_com_port(bytes, COM_READ_MAX, &count) && count > 0)
+        parse_stream_bytes(bytes, count, g_decoder_kind, handover);
+}
+
+int32_t finish_first_laps(CarRecord *car)
+{
+    if (!race_by_laps() || car->laps != g_race_laps)
+        return 0;
+    if (strcmp(g_lap_end_mode, LAP_END_SIGNAL) == 0)
+        return 1;
+    car->finished = 1;
+    return 0;
+}
 
 int32_t counter_ms_since_origin(int64_t now, int64_t *ms)
 {

@@ -6,6 +6,9 @@
 
 #include <stdint.h>
 
+#include "decoder_protocol.h"
+#include "race_model.h"
+
 enum {
     COUNTDOWN_ANNOUNCEMENT_COUNT = 13,
 };
@@ -47,6 +50,15 @@ void run_countdown(void);
 
 // What every start does: race clock origin, run-state flags, clock length.
 void start_race(void);
+
+// One read of the port (up to 255 bytes), each passing in it handed over
+// as it completes.
+void read_passings(const PassingHandover *handover);
+
+// The lap target of a race by laps reached at the start of the race:
+// returns 1 when that ends the race (the signal end), else marks the car
+// finished under the other end rules and returns 0.
+int32_t finish_first_laps(CarRecord *car);
 
 // Milliseconds from the counter origin to the counter reading now, when the
 // counter has a frequency; returns 0 and leaves *ms alone otherwise.

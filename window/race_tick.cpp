@@ -193,15 +193,6 @@ void take_race_passing(const DecoderPassing *passing)
     process_passing(passing->transponder, passing->passing_ms);
 }
 
-void read_decoder(void)
-{
-    static const PassingHandover race = {take_race_passing, 1};
-    unsigned char bytes[COM_READ_BUFFER];
-    int32_t count = 0;
-    if (read_com_port(bytes, COM_READ_MAX, &count) && count > 0)
-        parse_stream_bytes(bytes, count, g_decoder_kind, &race);
-}
-
 // The race start of a first-car race by a passage button: that car's press
 // is time 0 of the race. Its lap is written in place and ranked without gaps.
 void start_on_first_passage(int32_t c)
@@ -226,10 +217,7 @@ void start_on_first_passage(int32_t c)
     car->lap_times[car->laps] = car->lap_candidate;
     car->just_recorded = 1;
 
-    const int32_t all_laps_done = race_by_laps() && car->laps == g_race_laps;
-    const int32_t ends_race = all_laps_done && is(g_lap_end_mode, LAP_END_SIGNAL);
-    if (all_laps_done && !ends_race)
-        car->finished = 1;
+    const int32_t ends_race = finish_first_laps(car);
     if (is(g_ranking_key, RANKING_LAPS_THEN_TIME))
         rank_by_laps_then_time(g_car_records, g_ranking, g_car_count);
     else if (is(g_ranking_key, RANKING_BEST_LAP))
@@ -285,7 +273,8 @@ void run_race_tick(void)
         update_race_clock();
     else
         signal_time_up();
-    read_decoder();
+    static const PassingHandover race = {take_race_passing, 1};
+    read_passings(&race);
     check_race_end();
 }
 

@@ -238,32 +238,32 @@ TEST_F(RaceControls, RaceKindRadiosShowTheirEditsAndClockTexts)
 
 TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
 {
-    type(IDC_HOURS, "99");
-    EXPECT_EQ(23, g_race_hours);
-    EXPECT_EQ("23", edit_text(IDC_HOURS));
-    type(IDC_MINUTES, "75");
-    EXPECT_EQ(59, g_race_minutes);
-    EXPECT_EQ("59", edit_text(IDC_MINUTES));
-    type(IDC_MINUTES, "7");
-    EXPECT_EQ(7, g_race_minutes);
-    EXPECT_EQ("7", edit_text(IDC_MINUTES));
-    EXPECT_STREQ("23:07:00", g_text_race_length);
-
-    type(IDC_LAPS, "");
-    EXPECT_EQ(1, g_race_laps);
-    EXPECT_EQ("", edit_text(IDC_LAPS));
-    EXPECT_STREQ("1 tours", g_text_race_length);
-    type(IDC_LAPS, "9999");
-    EXPECT_EQ(4999, g_race_laps);
-    EXPECT_EQ("4999", edit_text(IDC_LAPS));
-
-    type(IDC_COUNTDOWN, "9999");
-    EXPECT_EQ(3600, g_countdown_seconds);
-    EXPECT_EQ("3600", edit_text(IDC_COUNTDOWN));
-    EXPECT_STREQ("3600s", g_text_countdown);
-    type(IDC_COUNTDOWN, "0");
-    EXPECT_EQ(0, g_countdown_seconds);
-    EXPECT_STREQ("0s", g_text_countdown);
+    struct Typed {
+        int id;
+        const char *text;
+        const int32_t *value;
+        int32_t stored;
+        const char *shown;
+        const char *clock_text;  // the race length or countdown text then
+    };
+    const Typed typed[] = {
+        {IDC_HOURS, "99", &g_race_hours, 23, "23", nullptr},
+        {IDC_MINUTES, "75", &g_race_minutes, 59, "59", "23:59:00"},
+        {IDC_MINUTES, "7", &g_race_minutes, 7, "7", "23:07:00"},  // no leading zero added
+        {IDC_LAPS, "", &g_race_laps, 1, "", "1 tours"},           // the edit stays empty
+        {IDC_LAPS, "9999", &g_race_laps, 4999, "4999", "4999 tours"},
+        {IDC_COUNTDOWN, "9999", &g_countdown_seconds, 3600, "3600", "3600s"},
+        {IDC_COUNTDOWN, "0", &g_countdown_seconds, 0, "0", "0s"},
+    };
+    for (const Typed &t : typed) {
+        type(t.id, t.text);
+        EXPECT_EQ(t.stored, *t.value) << t.id << " " << t.text;
+        EXPECT_EQ(t.shown, edit_text(t.id)) << t.id << " " << t.text;
+        if (t.clock_text != nullptr) {
+            EXPECT_STREQ(t.clock_text,
+                         t.id == IDC_COUNTDOWN ? g_text_countdown : g_text_race_length);
+        }
+    }
 }
 
 TEST_F(RaceControls, EditsIgnoreEveryNotificationButAChange)
