@@ -160,7 +160,7 @@ void RaceWindow::write_settings(void)
         width = 100;
     for (FontSlot &font : display.fonts) {
         strcpy(font.face, "Arial");
-        font.height = 20;
+        font.height = font_height_;
         font.weight = 400;
     }
     ASSERT_EQ(1, write_display_settings(DISPLAY_SETTINGS_FILE, &display, &custom));

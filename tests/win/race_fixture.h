@@ -123,6 +123,7 @@ protected:
     int32_t race_laps_ = 10;
     int32_t countdown_ = 0;
     int32_t protection_ = 5;
+    int32_t font_height_ = 20;
     std::string ranking_ = RANKING_LAPS_THEN_TIME;
     std::string start_mode_ = START_SOUND_SIGNAL;
     std::string time_end_ = TIME_END_SIGNAL;
