@@ -77,6 +77,7 @@ private:
         DialogDriver *d = s_current;
         // The dialog is activated again each time a box it showed closes.
         if (code == HCBT_ACTIVATE && d &&
+            GetWindowThreadProcessId(window, 0) == GetCurrentThreadId() &&
             reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)) == d->procedure_) {
             if (!d->dialog_) {
                 d->dialog_ = window;

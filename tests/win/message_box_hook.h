@@ -52,8 +52,12 @@ private:
     {
         HWND window = reinterpret_cast<HWND>(wparam);
         char cls[16] = "";
-        if (code == HCBT_ACTIVATE && s_current && GetClassNameA(window, cls, sizeof cls) &&
-            lstrcmpA(cls, "#32770") == 0 && !s_current->seen(window))
+        // Under Wine the hook also sees other processes' windows being
+        // activated (tests running side by side): never answer those.
+        if (code == HCBT_ACTIVATE && s_current &&
+            GetWindowThreadProcessId(window, 0) == GetCurrentThreadId() &&
+            GetClassNameA(window, cls, sizeof cls) && lstrcmpA(cls, "#32770") == 0 &&
+            !s_current->seen(window))
             s_current->take(window);
         return CallNextHookEx(0, code, wparam, lparam);
     }
