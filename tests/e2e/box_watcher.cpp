@@ -1,15 +1,22 @@
 // box-watcher: runs beside the program under Wine and records every message
-// box it shows (caption, text, buttons, icon), one line each, answering the
-// boxes from a list given on the command line. Once no box has come for a
-// while it writes "#quiet" (the moment for a screenshot), waits, and asks the
-// program to close; it ends when the program's window is gone.
+// box or dialog it shows (caption, text, buttons, icon), one line each,
+// answering them from a list given on the command line. Meanwhile it plays a
+// script of user actions on the program's window; it ends when that window
+// is gone.
 //
-// Usage: box-watcher LOG [--answers yes,no,...] [--close-after-quiet MS]
-//                        [--hold MS] [--timeout MS]
+// Usage: box-watcher LOG [--answers yes,no,...] [--script "STEP;STEP;..."]
+//                        [--timeout MS]
 // Each line of LOG: caption TAB text TAB buttons TAB icon, with CR and LF of
 // the text written as \r and \n. Buttons are "ok", "yesno" or "other"; the
-// icon "hand", "question", "other" or "none". An answer is "ok", "yes" or "no"; boxes
-// past the list get the default (yes when the box has it, else ok).
+// icon "hand", "question", "other" or "none". An answer is "ok", "yes" or
+// "no"; boxes past the list get the default (yes when the box has it, else ok).
+// Script steps, in turn, boxes being answered all the while:
+//   quiet MS    wait until no box has been open, nor a command sent, for MS ms
+//   sleep MS    wait MS ms
+//   command ID  send the window the command ID, as a click of that control would
+//   mark NAME   write "#mark NAME" to the log (the moment for a screenshot)
+//   close       ask the window to close
+// The default script is "quiet 1500;close".
 #include <windows.h>
 
 #include <stdio.h>
@@ -151,13 +158,51 @@ BOOL CALLBACK look_at_window(HWND window, LPARAM found)
     return TRUE;
 }
 
+
+const int MAX_STEPS = 32;
+
+struct Step {
+    char action[16];
+    char argument[48];
+};
+
+int parse_script(char *script, Step *steps)
+{
+    int n = 0;
+    for (char *step = strtok(script, ";"); step && n < MAX_STEPS; step = strtok(0, ";")) {
+        steps[n].action[0] = steps[n].argument[0] = 0;
+        if (sscanf(step, " %15s %47s", steps[n].action, steps[n].argument) >= 1)
+            n++;
+    }
+    return n;
+}
+
+// Returns 1 when the step is done; waits return 0 until their time has come.
+int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD since_box)
+{
+    const DWORD ms = strtoul(step->argument, 0, 10);
+    if (strcmp(step->action, "quiet") == 0)
+        return since_box > ms;
+    if (strcmp(step->action, "sleep") == 0)
+        return since_step >= ms;
+    if (strcmp(step->action, "command") == 0) {
+        const int id = static_cast<int>(ms);
+        PostMessageA(program, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(program, id)));
+    } else if (strcmp(step->action, "close") == 0) {
+        PostMessageA(program, WM_CLOSE, 0, 0);
+    }
+    fprintf(w->log, "#%s %s\n", step->action, step->argument);
+    fflush(w->log);
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        fprintf(stderr, "usage: box-watcher LOG [--answers a,b] [--close-after-quiet MS] "
-                        "[--hold MS] [--timeout MS]\n");
+        fprintf(stderr, "usage: box-watcher LOG [--answers a,b] [--script STEPS] [--timeout MS]\n");
         return 2;
     }
     static Watch watch;
@@ -165,24 +210,25 @@ int main(int argc, char **argv)
     watch.log = fopen(argv[1], "wb");
     if (!watch.log)
         return 2;
-    DWORD close_after_quiet = 0;
-    DWORD hold = 0;
+    char default_script[] = "quiet 1500;close";
+    char *script = default_script;
     DWORD timeout = 120000;
     for (int i = 2; i + 1 < argc; i += 2) {
         if (strcmp(argv[i], "--answers") == 0)
             parse_answers(&watch, argv[i + 1]);
-        else if (strcmp(argv[i], "--close-after-quiet") == 0)
-            close_after_quiet = strtoul(argv[i + 1], 0, 10);
-        else if (strcmp(argv[i], "--hold") == 0)
-            hold = strtoul(argv[i + 1], 0, 10);
+        else if (strcmp(argv[i], "--script") == 0)
+            script = argv[i + 1];
         else if (strcmp(argv[i], "--timeout") == 0)
             timeout = strtoul(argv[i + 1], 0, 10);
     }
+    static Step steps[MAX_STEPS];
+    const int step_count = parse_script(script, steps);
 
     const DWORD start = GetTickCount();
-    DWORD last_activity = start;
+    DWORD last_box = start;
+    DWORD step_start = start;
+    int step = 0;
     int program_seen = 0;
-    int close_sent = 0;
     for (;;) {
         const DWORD now = GetTickCount();
         if (now - start > timeout) {
@@ -190,23 +236,21 @@ int main(int argc, char **argv)
             break;
         }
         int box_open = 0;
-        const int before = watch.boxes_seen;
         EnumWindows(look_at_window, reinterpret_cast<LPARAM>(&box_open));
-        if (watch.boxes_seen != before || box_open)
-            last_activity = now;
+        if (box_open)
+            last_box = now;
         HWND program = FindWindowA("classeF", 0);
         if (program)
             program_seen = 1;
         else if (program_seen)
             break;
-        if (program && close_after_quiet && !close_sent && now - last_activity > close_after_quiet) {
-            fputs("#quiet\n", watch.log);
-            fflush(watch.log);
-            Sleep(hold);
-            fputs("#close\n", watch.log);
-            fflush(watch.log);
-            PostMessageA(program, WM_CLOSE, 0, 0);
-            close_sent = 1;
+        if (program && step < step_count &&
+            play_step(&watch, &steps[step], program, now - step_start, now - last_box)) {
+            // What a command opens takes a moment to show: quiet counts from it.
+            if (strcmp(steps[step].action, "command") == 0)
+                last_box = now;
+            step++;
+            step_start = now;
         }
         Sleep(20);
     }

@@ -70,8 +70,8 @@ class Session:
         box has come for quiet_ms, lets the watcher close the program, and
         returns (exit code, boxes as (caption, text, buttons, icon))."""
         log = os.path.join(self.work, name + ".boxes")
-        watcher_args = [self.wine_env, "wine", self.watcher, log,
-                        "--close-after-quiet", str(quiet_ms), "--hold", "1500",
+        script = "quiet %d;mark quiet;sleep 1500;close" % quiet_ms
+        watcher_args = [self.wine_env, "wine", self.watcher, log, "--script", script,
                         "--timeout", str(timeout_s * 1000)]
         if answers:
             watcher_args += ["--answers", ",".join(answers)]
@@ -83,7 +83,7 @@ class Session:
         deadline = time.time() + timeout_s
         took_shot = False
         while program.poll() is None and time.time() < deadline:
-            if not took_shot and "#quiet" in read_text(log):
+            if not took_shot and "#mark quiet" in read_text(log):
                 subprocess.run(["import", "-window", "root", shot])
                 took_shot = True
             time.sleep(0.1)
