@@ -1,9 +1,30 @@
 // The dialogs' texts of one language: compiled once per build, with that
-// language's folder on the include path.
+// language's folder on the include path. A language's header names the
+// dialogs' message texts only where they are not its usual words for the
+// files (the English build keeps the French ones).
 #include "dialog_texts.h"
 #include "dialog_texts_lang.h"
 #include "texts_lang.h"
 #include "window_texts_lang.h"
+
+#ifndef TXT_DIALOG_ERROR_CAPTION
+#define TXT_DIALOG_ERROR_CAPTION TXT_ERROR_CAPTION
+#endif
+#ifndef TXT_DIALOG_PILOT_NAMES_FILE_ERROR
+#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR TXT_PILOT_NAMES_FILE_ERROR
+#endif
+#ifndef TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR
+#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR TXT_PILOT_TRANSPONDERS_FILE_ERROR
+#endif
+#ifndef TXT_DIALOG_GRID_FILE_ERROR
+#define TXT_DIALOG_GRID_FILE_ERROR TXT_GRID_FILE_ERROR
+#endif
+#ifndef TXT_DIALOG_RACE_OPTIONS_READ_ERROR
+#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR TXT_RACE_OPTIONS_READ_ERROR
+#endif
+#ifndef TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR
+#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR TXT_RACE_OPTIONS_WRITE_ERROR
+#endif
 
 const char DIALOG_ERROR_CAPTION_TEXT[] = TXT_DIALOG_ERROR_CAPTION;
 const char DIALOG_PILOT_NAMES_FILE_ERROR_TEXT[] = TXT_DIALOG_PILOT_NAMES_FILE_ERROR;

@@ -7,10 +7,17 @@
 #ifndef DIALOG_DRIVER_H
 #define DIALOG_DRIVER_H
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "main_window.h"
+#include "message_box_hook.h"
+#include "temp_dir.h"
 
 class DialogDriver {
 public:
@@ -66,7 +73,18 @@ public:
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
-    static bool alive(HWND dialog) { return IsWindow(dialog) && IsWindowVisible(dialog); }
+
+    // The ways out other than Ok: Echap, the close box and the Escape key
+    // (posted, for the dialog's own loop to turn into Echap).
+    static const std::vector<std::function<void(HWND)>> &ways_out_without_ok()
+    {
+        static const std::vector<std::function<void(HWND)>> ways = {
+            [](HWND dialog) { command(dialog, IDCANCEL); },
+            [](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); },
+            [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); },
+        };
+        return ways;
+    }
 
 private:
     static const UINT WATCHDOG_MS = 5000;
@@ -117,6 +135,32 @@ private:
     UINT_PTR script_timer_ = 0;
     UINT_PTR watchdog_timer_ = 0;
     bool left_open_ = false;
+};
+
+// Runs open, which shows the dialog of the procedure modally, with the script
+// driving it; the dialog must have come and the script must have closed it.
+inline void drive_dialog(DLGPROC procedure, const std::function<void()> &open,
+                         DialogDriver::Script script)
+{
+    DialogDriver driver(procedure, std::move(script));
+    open();
+    EXPECT_TRUE(driver.shown());
+    EXPECT_FALSE(driver.left_open());
+}
+
+// A dialog opened on its own, as its menu command opens it: a current folder
+// of the test's own, boxes answered and recorded.
+class DialogTest : public ::testing::Test {
+protected:
+    DialogTest() { g_hinstance = GetModuleHandleA(0); }
+
+    void open(DLGPROC procedure, void (*open_dialog)(HWND owner), DialogDriver::Script script)
+    {
+        drive_dialog(procedure, [open_dialog] { open_dialog(0); }, std::move(script));
+    }
+
+    TempDir dir_;
+    MessageBoxHook boxes_;
 };
 
 #endif

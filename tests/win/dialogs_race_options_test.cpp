@@ -12,10 +12,7 @@
 
 #include "dialog_driver.h"
 #include "dialog_ids.h"
-#include "main_window.h"
-#include "message_box_hook.h"
 #include "race_options.h"
-#include "temp_dir.h"
 
 namespace {
 
@@ -48,11 +45,10 @@ std::vector<bool> excluded_enabled(HWND dialog)
             DialogDriver::enabled(dialog, IDC_OPTIONS_LAP_END_FINISH_LAP)};
 }
 
-class RaceOptionsDialog : public ::testing::Test {
+class RaceOptionsDialog : public DialogTest {
 protected:
     void SetUp() override
     {
-        g_hinstance = GetModuleHandleA(0);
         // Each test is a first opening in a run of the program.
         g_options_dialog_protection_seconds = 0;
         memset(g_options_dialog_ranking_key, 0, sizeof g_options_dialog_ranking_key);
@@ -63,14 +59,8 @@ protected:
 
     void open(DialogDriver::Script script)
     {
-        DialogDriver driver(race_options_dialog_proc, std::move(script));
-        open_race_options_dialog(0);
-        EXPECT_TRUE(driver.shown());
-        EXPECT_FALSE(driver.left_open());
+        DialogTest::open(race_options_dialog_proc, open_race_options_dialog, std::move(script));
     }
-
-    TempDir dir_;
-    MessageBoxHook boxes_;
 };
 
 TEST_F(RaceOptionsDialog, OpensWithTheFileChoicesAndOkWritesThemBack)
@@ -195,11 +185,7 @@ TEST_F(RaceOptionsDialog, EchapTheCloseBoxAndEscapeWriteNothingButTheCopyKeepsTh
     const std::string file = options_file("5", RANKING_LAPS_THEN_TIME, START_SOUND_SIGNAL,
                                           TIME_END_SIGNAL, LAP_END_SIGNAL);
     write_file(OPTIONS_FILE, file);
-    const std::vector<std::function<void(HWND)>> ways = {
-        [](HWND dialog) { DialogDriver::command(dialog, IDCANCEL); },
-        [](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); },
-        [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); },
-    };
+    const auto &ways = DialogDriver::ways_out_without_ok();
     for (size_t way = 0; way < ways.size(); way++) {
         open([&](HWND dialog) {
             DialogDriver::click(dialog, IDC_OPTIONS_RANK_BEST_LAP);

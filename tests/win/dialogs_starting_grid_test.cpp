@@ -12,10 +12,7 @@
 
 #include "dialog_driver.h"
 #include "dialog_ids.h"
-#include "main_window.h"
-#include "message_box_hook.h"
 #include "starting_grid.h"
-#include "temp_dir.h"
 
 namespace {
 
@@ -87,11 +84,10 @@ LOGFONTA font_of(HWND dialog, int id)
     return f;
 }
 
-class StartingGridDialog : public ::testing::Test {
+class StartingGridDialog : public DialogTest {
 protected:
     void SetUp() override
     {
-        g_hinstance = GetModuleHandleA(0);
         // Each test is a first opening in a run of the program.
         memset(g_grid_dialog_records, 0, sizeof(PilotRecord) * MAX_PILOTS);
         memset(g_grid_dialog_composition, 0, sizeof(PilotRecord) * GRID_SLOTS);
@@ -116,14 +112,8 @@ protected:
 
     void open(DialogDriver::Script script)
     {
-        DialogDriver driver(starting_grid_dialog_proc, std::move(script));
-        open_starting_grid_dialog(0);
-        EXPECT_TRUE(driver.shown());
-        EXPECT_FALSE(driver.left_open());
+        DialogTest::open(starting_grid_dialog_proc, open_starting_grid_dialog, std::move(script));
     }
-
-    TempDir dir_;
-    MessageBoxHook boxes_;
 };
 
 TEST_F(StartingGridDialog, ListsOfferNaAndThePilotsSortedAndSelectTheGridFromTheFile)
@@ -170,11 +160,7 @@ TEST_F(StartingGridDialog, EchapTheCloseBoxAndEscapeLeaveTheGridFileUntouched)
     write_database();
     write_grid();
     const std::string before = read_file(GRID_FILE);
-    const std::vector<std::function<void(HWND)>> ways = {
-        [](HWND dialog) { DialogDriver::command(dialog, IDCANCEL); },
-        [](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); },
-        [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); },
-    };
+    const auto &ways = DialogDriver::ways_out_without_ok();
     for (size_t way = 0; way < ways.size(); way++) {
         open([&](HWND dialog) {
             choose(dialog, 1, "Zoe");

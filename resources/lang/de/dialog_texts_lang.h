@@ -1,15 +1,7 @@
-// Dialog texts and per-build dialog sizes of the de build, shared by its texts
-// unit and its resource script.
+// Dialog texts of the de build, and the dialog sizes where this build's words
+// need other ones; shared by its texts unit and its resource script.
 #ifndef DIALOG_TEXTS_LANG_H
 #define DIALOG_TEXTS_LANG_H
-
-// Message boxes of the dialogs
-#define TXT_DIALOG_ERROR_CAPTION TXT_ERROR_CAPTION
-#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR TXT_PILOT_NAMES_FILE_ERROR
-#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR TXT_PILOT_TRANSPONDERS_FILE_ERROR
-#define TXT_DIALOG_GRID_FILE_ERROR TXT_GRID_FILE_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR TXT_RACE_OPTIONS_READ_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR TXT_RACE_OPTIONS_WRITE_ERROR
 
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Abbrechen"
@@ -21,11 +13,7 @@
 #define TXT_GRID_COLUMN "Platz"
 #define TXT_GRID_NAMES "Fahrernamen"
 #define TXT_GRID_RACE_NAME "Rennname"
-#define SIZE_GRID_COLUMN_X 40
-#define SIZE_GRID_COLUMN_WIDTH 18
-#define SIZE_GRID_NAMES_X 90
 #define SIZE_GRID_RACE_NAME_X 90
-#define SIZE_GRID_RACE_NAME_WIDTH 60
 
 // Race options
 #define TXT_OPTIONS_CAPTION "Rennoptionen"
@@ -46,10 +34,6 @@
 #define TXT_OPTIONS_END_SIGNAL "Sofortiger Stopp beim Signal"
 #define TXT_OPTIONS_END_FINISH_LAP "Am Ende müssen alle Fahrer ihre Runde beenden"
 #define TXT_OPTIONS_LAP_END_ALL_LAPS "Am Ende müssen alle Fahrer alle Runden fahren"
-#define SIZE_OPTIONS_RANK_WIDTH 125
-#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 100
-#define SIZE_OPTIONS_START_GROUP_WIDTH 150
 #define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 135
-#define SIZE_OPTIONS_END_GROUP_WIDTH 194
 
 #endif

@@ -1,5 +1,5 @@
-// Dialog texts and per-build dialog sizes of the en build, shared by its texts
-// unit and its resource script.
+// Dialog texts of the en build, and the dialog sizes where this build's words
+// need other ones; shared by its texts unit and its resource script.
 #ifndef DIALOG_TEXTS_LANG_H
 #define DIALOG_TEXTS_LANG_H
 
@@ -13,7 +13,6 @@
 
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Cancel"
-#define SIZE_DIALOG_CANCEL_WIDTH 30
 
 // Starting grid
 #define TXT_GRID_CAPTION "Drivers for the race"
@@ -21,11 +20,6 @@
 #define TXT_GRID_COLUMN "Grid"
 #define TXT_GRID_NAMES "Driver names"
 #define TXT_GRID_RACE_NAME "Race name"
-#define SIZE_GRID_COLUMN_X 40
-#define SIZE_GRID_COLUMN_WIDTH 18
-#define SIZE_GRID_NAMES_X 90
-#define SIZE_GRID_RACE_NAME_X 80
-#define SIZE_GRID_RACE_NAME_WIDTH 60
 
 // Race options
 #define TXT_OPTIONS_CAPTION "Race options"
@@ -46,10 +40,5 @@
 #define TXT_OPTIONS_END_SIGNAL "Immediate stop at the signal"
 #define TXT_OPTIONS_END_FINISH_LAP "At the end, all drivers must finish their lap"
 #define TXT_OPTIONS_LAP_END_ALL_LAPS "At the end, all drivers must complete all laps"
-#define SIZE_OPTIONS_RANK_WIDTH 125
-#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 100
-#define SIZE_OPTIONS_START_GROUP_WIDTH 150
-#define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 125
-#define SIZE_OPTIONS_END_GROUP_WIDTH 194
 
 #endif

@@ -1,15 +1,7 @@
-// Dialog texts and per-build dialog sizes of the es build, shared by its texts
-// unit and its resource script.
+// Dialog texts of the es build, and the dialog sizes where this build's words
+// need other ones; shared by its texts unit and its resource script.
 #ifndef DIALOG_TEXTS_LANG_H
 #define DIALOG_TEXTS_LANG_H
-
-// Message boxes of the dialogs
-#define TXT_DIALOG_ERROR_CAPTION TXT_ERROR_CAPTION
-#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR TXT_PILOT_NAMES_FILE_ERROR
-#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR TXT_PILOT_TRANSPONDERS_FILE_ERROR
-#define TXT_DIALOG_GRID_FILE_ERROR TXT_GRID_FILE_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR TXT_RACE_OPTIONS_READ_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR TXT_RACE_OPTIONS_WRITE_ERROR
 
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Cancelar"
@@ -22,7 +14,6 @@
 #define TXT_GRID_NAMES "Nombres Pilotos"
 #define TXT_GRID_RACE_NAME "Nombre de la carrera"
 #define SIZE_GRID_COLUMN_X 45
-#define SIZE_GRID_COLUMN_WIDTH 18
 #define SIZE_GRID_NAMES_X 100
 #define SIZE_GRID_RACE_NAME_X 70
 #define SIZE_GRID_RACE_NAME_WIDTH 70
@@ -48,8 +39,6 @@
 #define TXT_OPTIONS_LAP_END_ALL_LAPS "Al final, todos los pilotos deben hacer todas las vueltas"
 #define SIZE_OPTIONS_RANK_WIDTH 140
 #define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 120
-#define SIZE_OPTIONS_START_GROUP_WIDTH 150
-#define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 125
 #define SIZE_OPTIONS_END_GROUP_WIDTH 190
 
 #endif

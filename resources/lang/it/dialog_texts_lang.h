@@ -1,19 +1,10 @@
-// Dialog texts and per-build dialog sizes of the it build, shared by its texts
-// unit and its resource script.
+// Dialog texts of the it build, and the dialog sizes where this build's words
+// need other ones; shared by its texts unit and its resource script.
 #ifndef DIALOG_TEXTS_LANG_H
 #define DIALOG_TEXTS_LANG_H
 
-// Message boxes of the dialogs
-#define TXT_DIALOG_ERROR_CAPTION TXT_ERROR_CAPTION
-#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR TXT_PILOT_NAMES_FILE_ERROR
-#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR TXT_PILOT_TRANSPONDERS_FILE_ERROR
-#define TXT_DIALOG_GRID_FILE_ERROR TXT_GRID_FILE_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR TXT_RACE_OPTIONS_READ_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR TXT_RACE_OPTIONS_WRITE_ERROR
-
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Annulla"
-#define SIZE_DIALOG_CANCEL_WIDTH 30
 
 // Starting grid
 #define TXT_GRID_CAPTION "Piloti per la gara"
@@ -21,11 +12,7 @@
 #define TXT_GRID_COLUMN "Griglia"
 #define TXT_GRID_NAMES "Nomi Piloti"
 #define TXT_GRID_RACE_NAME "Nome della gara"
-#define SIZE_GRID_COLUMN_X 40
 #define SIZE_GRID_COLUMN_WIDTH 25
-#define SIZE_GRID_NAMES_X 90
-#define SIZE_GRID_RACE_NAME_X 80
-#define SIZE_GRID_RACE_NAME_WIDTH 60
 
 // Race options
 #define TXT_OPTIONS_CAPTION "Opzioni di gara"
@@ -46,10 +33,5 @@
 #define TXT_OPTIONS_END_SIGNAL "Arresto immediato al segnale sonoro"
 #define TXT_OPTIONS_END_FINISH_LAP "Alla fine, tutti i piloti devono finire il giro"
 #define TXT_OPTIONS_LAP_END_ALL_LAPS "Alla fine, tutti i piloti devono fare tutti i giri"
-#define SIZE_OPTIONS_RANK_WIDTH 125
-#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 100
-#define SIZE_OPTIONS_START_GROUP_WIDTH 150
-#define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 125
-#define SIZE_OPTIONS_END_GROUP_WIDTH 194
 
 #endif

@@ -1,15 +1,7 @@
-// Dialog texts and per-build dialog sizes of the pt build, shared by its texts
-// unit and its resource script.
+// Dialog texts of the pt build, and the dialog sizes where this build's words
+// need other ones; shared by its texts unit and its resource script.
 #ifndef DIALOG_TEXTS_LANG_H
 #define DIALOG_TEXTS_LANG_H
-
-// Message boxes of the dialogs
-#define TXT_DIALOG_ERROR_CAPTION TXT_ERROR_CAPTION
-#define TXT_DIALOG_PILOT_NAMES_FILE_ERROR TXT_PILOT_NAMES_FILE_ERROR
-#define TXT_DIALOG_PILOT_TRANSPONDERS_FILE_ERROR TXT_PILOT_TRANSPONDERS_FILE_ERROR
-#define TXT_DIALOG_GRID_FILE_ERROR TXT_GRID_FILE_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_READ_ERROR TXT_RACE_OPTIONS_READ_ERROR
-#define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR TXT_RACE_OPTIONS_WRITE_ERROR
 
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Cancelar"
@@ -21,11 +13,6 @@
 #define TXT_GRID_COLUMN "Linha"
 #define TXT_GRID_NAMES "Nomes Pilotos"
 #define TXT_GRID_RACE_NAME "Nome da corrida"
-#define SIZE_GRID_COLUMN_X 40
-#define SIZE_GRID_COLUMN_WIDTH 18
-#define SIZE_GRID_NAMES_X 90
-#define SIZE_GRID_RACE_NAME_X 80
-#define SIZE_GRID_RACE_NAME_WIDTH 60
 
 // Race options
 #define TXT_OPTIONS_CAPTION "Opções de corrida"
@@ -46,10 +33,7 @@
 #define TXT_OPTIONS_END_SIGNAL "Paragem imediata ao sinal sonoro"
 #define TXT_OPTIONS_END_FINISH_LAP "No fim, todos os pilotos devem acabar a volta"
 #define TXT_OPTIONS_LAP_END_ALL_LAPS "No fim, todos os pilotos devem fazer todas as voltas"
-#define SIZE_OPTIONS_RANK_WIDTH 125
-#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 100
 #define SIZE_OPTIONS_START_GROUP_WIDTH 170
 #define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 155
-#define SIZE_OPTIONS_END_GROUP_WIDTH 194
 
 #endif

@@ -1,0 +1,45 @@
+// The dialog sizes that some builds change for their longer words: the
+// French build's, unless the language's dialog_texts_lang.h gave its own.
+// Dialog units. Included by the templates after that header.
+#ifndef DIALOG_SIZES_H
+#define DIALOG_SIZES_H
+
+#ifndef SIZE_DIALOG_CANCEL_WIDTH
+#define SIZE_DIALOG_CANCEL_WIDTH 30
+#endif
+
+// Starting grid: the column labels and the race name label.
+#ifndef SIZE_GRID_COLUMN_X
+#define SIZE_GRID_COLUMN_X 40
+#endif
+#ifndef SIZE_GRID_COLUMN_WIDTH
+#define SIZE_GRID_COLUMN_WIDTH 18
+#endif
+#ifndef SIZE_GRID_NAMES_X
+#define SIZE_GRID_NAMES_X 90
+#endif
+#ifndef SIZE_GRID_RACE_NAME_X
+#define SIZE_GRID_RACE_NAME_X 80
+#endif
+#ifndef SIZE_GRID_RACE_NAME_WIDTH
+#define SIZE_GRID_RACE_NAME_WIDTH 60
+#endif
+
+// Race options
+#ifndef SIZE_OPTIONS_RANK_WIDTH
+#define SIZE_OPTIONS_RANK_WIDTH 125
+#endif
+#ifndef SIZE_OPTIONS_PROTECTION_LABEL_WIDTH
+#define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 100
+#endif
+#ifndef SIZE_OPTIONS_START_GROUP_WIDTH
+#define SIZE_OPTIONS_START_GROUP_WIDTH 150
+#endif
+#ifndef SIZE_OPTIONS_START_FIRST_CAR_WIDTH
+#define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 125
+#endif
+#ifndef SIZE_OPTIONS_END_GROUP_WIDTH
+#define SIZE_OPTIONS_END_GROUP_WIDTH 194
+#endif
+
+#endif
