@@ -47,7 +47,7 @@
 #define TXT_HEADER_LAST_LAP "Last lap"
 #define TXT_HEADER_BEST_LAP "Best lap"
 #define TXT_HEADER_TRANSPONDER "Transp."
-#define TXT_HEADER_FINISH "Finish"
+#define TXT_HEADER_FINISH "End"
 
 #define TXT_CLOSE_REFUSED "A race or a scan is running!\r\nYou cannot close the application."
 #define TXT_CLOSE_CONFIRM "Are you sure you want to close the application?"

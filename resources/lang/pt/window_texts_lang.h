@@ -35,7 +35,7 @@
 #define TXT_COUNTDOWN_GROUP "Contagem"
 #define TXT_SECONDS_UNIT "s"
 #define TXT_CLOCK_GROUP "Relógio"
-#define TXT_RACE_LENGTH_LAPS_FORMAT "%d voltas"
+#define TXT_RACE_LENGTH_LAPS_FORMAT "%d volt."
 
 #define TXT_HEADER_POSITION "Pos"
 #define TXT_HEADER_GRID "Linha"
