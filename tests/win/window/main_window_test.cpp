@@ -76,6 +76,7 @@ TEST_F(MainWindowTest, RaceByTimeStartsWithItsLengthAndTheTimeControls)
     EXPECT_STREQ(g_text_elapsed, "0:00:00");
     EXPECT_STREQ(g_text_remaining, "0:00:00");
     EXPECT_STREQ(g_text_countdown, "5s");
+    EXPECT_EQ(g_program_folder, folder_);
     EXPECT_STREQ(g_pilot_records[1].name, "Bruno");
     EXPECT_STREQ(g_pilot_records[1].transponder, "000102");
     EXPECT_EQ(g_column_widths[1], 330);

@@ -92,6 +92,23 @@ TEST_F(InterfaceFile, BlanksAndLineFeedsSeparateFieldsToo)
     EXPECT_EQ(r.kind, "ZelquanodrimVQ2Bluetooth");
 }
 
+TEST_F(InterfaceFile, ProgramFolderTooLongForItsBufferIsNotEntered)
+{
+    char folder[PROGRAM_FOLDER_SIZE] = "unchanged";
+    set_program_files_override(std::string(PROGRAM_FOLDER_SIZE - 21, 'x').c_str());
+    EXPECT_EQ(enter_program_folder(folder), 0);
+    EXPECT_STREQ(folder, "unchanged");
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(sizeof current, current);
+    EXPECT_EQ(folder_, current);
+
+    // One character less and the path fills the buffer exactly.
+    set_program_files_override(std::string(PROGRAM_FOLDER_SIZE - 22, 'x').c_str());
+    EXPECT_EQ(enter_program_folder(folder), 1);
+    EXPECT_EQ(strlen(folder), static_cast<size_t>(PROGRAM_FOLDER_SIZE - 1));
+    SetCurrentDirectoryA(folder_.c_str());
+}
+
 TEST(MenuBar, PopupsAndItemsInOrderWithTheirBitmaps)
 {
     g_hinstance = GetModuleHandleA(0);
