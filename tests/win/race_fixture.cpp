@@ -287,10 +287,16 @@ void RaceWindow::passing(int transponder, int32_t decoder_ms)
     tick();
 }
 
+const char *RaceWindow::claim_line(void)
+{
+    if (!line_)
+        line_.reset(new ComLine());
+    return line_->port();
+}
+
 void RaceWindow::plug_decoder(const char *kind, const std::string &options)
 {
-    line_.reset(new ComLine());
-    ASSERT_NE('\0', line_->port()[0]) << "no free COM line";
+    ASSERT_NE('\0', claim_line()[0]) << "no free COM line";
     decoder_.reset(new SimulatedDecoder(line_->port(),
                                         std::string("--baud 0 --kind ") + kind + " " + options));
     ASSERT_EQ("", decoder_->failure());

@@ -95,7 +95,9 @@ protected:
     // One passing, read by the next tick.
     void passing(int transponder, int32_t decoder_ms);
 
-    // A simulated decoder on a line of its own, its port opened by the program.
+    // Takes a line for this test (at the first call) and names its port.
+    const char *claim_line(void);
+    // A simulated decoder on the test's line, its port opened by the program.
     void plug_decoder(const char *kind, const std::string &options = "");
     void pass(int transponder, int32_t decoder_ms);
     void pass_vq1(int transponder);
