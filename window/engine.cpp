@@ -10,6 +10,7 @@
 
 #include "decoder_protocol.h"
 #include "interface_settings.h"
+#include "link_supervision.h"
 #include "main_window.h"
 #include "race_controls.h"
 #include "race_tick.h"
@@ -286,6 +287,8 @@ void run_countdown(void)
 
 int32_t run_engine_tick(void)
 {
+    if (!g_interface_loaded)
+        reload_interface_settings();
     if (g_race_armed)
         run_countdown();
     if (g_race_running)

@@ -7,6 +7,8 @@
 
 #include "decoder_protocol.h"
 #include "engine.h"
+#include "interface_settings.h"
+#include "link_supervision.h"
 #include "main_window.h"
 #include "race_tick.h"
 #include "run_state.h"
@@ -307,6 +309,35 @@ TEST_F(EngineStart, StaggeredStartFirstCrossingIsNoLap)
     EXPECT_EQ(1, alice.laps);
     EXPECT_EQ(30000, alice.race_times[1]);
     EXPECT_EQ(30000, alice.best_lap);
+}
+
+TEST_F(EngineStart, FirstTickReadsTheInterfaceSettingsOnce)
+{
+    plug_decoder("vq2bt");
+    open();
+    tick();
+    EXPECT_STREQ("ZelquanodrimVQ2Bluetooth", g_decoder_kind);
+    EXPECT_EQ(1, g_interface_loaded);
+    EXPECT_EQ(0, g_keepalive_active);  // only a VQ2 on USB is kept alive
+
+    // Stale again with the file gone: one box, the values held stay.
+    DeleteFileA("R\xE9glagesInterface2.rg");
+    g_interface_loaded = 0;
+    ticks(3);
+    ASSERT_EQ(1u, boxes_.boxes().size());
+    EXPECT_EQ("Erreur: impossible d'ouvrir le fichier Interface Port COM",
+              boxes_.boxes()[0].text);
+    EXPECT_STREQ("ZelquanodrimVQ2Bluetooth", g_decoder_kind);
+}
+
+TEST_F(EngineStart, ConnectedVq2OnUsbArmsTheKeepAlive)
+{
+    plug_decoder("vq2usb");
+    open();
+    tick();
+    EXPECT_EQ(1, g_keepalive_active);
+    EXPECT_EQ(0, g_keepalive_failures);
+    EXPECT_EQ(read_tick_count(), g_keepalive_last_tick);
 }
 
 TEST_F(EngineStart, IdleTickDrainsTheLineUnlessThePilotDialogReadsIt)
