@@ -10,9 +10,9 @@
 // Starting grid
 #define TXT_GRID_CAPTION "Pilotos para la carrera"
 #define TXT_GRID_TITLE "Carrera : Parrilla de salida"
-#define TXT_GRID_COLUMN "Línea"
+#define TXT_GRID_COLUMN "Pos."
 #define TXT_GRID_NAMES "Nombres Pilotos"
-#define TXT_GRID_RACE_NAME "Nombre de la carrera"
+#define TXT_GRID_RACE_NAME "Nombre carrera"
 #define SIZE_GRID_COLUMN_X 45
 #define SIZE_GRID_NAMES_X 100
 #define SIZE_GRID_RACE_NAME_X 70
@@ -25,7 +25,7 @@
 #define TXT_OPTIONS_RANK_LAPS_TIME "según nº de vueltas+tiempo"
 #define TXT_OPTIONS_RANK_BEST_LAP "según mejor vuelta"
 #define TXT_OPTIONS_TRACK_GROUP "Pista"
-#define TXT_OPTIONS_PROTECTION_LABEL "Tiempo de protección vuelta"
+#define TXT_OPTIONS_PROTECTION_LABEL "Tiempo protección vuelta"
 #define TXT_OPTIONS_SECONDS "s"
 #define TXT_OPTIONS_START_GROUP "Tipo de salida"
 #define TXT_OPTIONS_START_SIGNAL "simultánea a la señal sonora"
@@ -36,7 +36,7 @@
 #define TXT_OPTIONS_LAP_END_GROUP "Si duración carrera = nº vueltas"
 #define TXT_OPTIONS_END_SIGNAL "Parada inmediata a la señal sonora"
 #define TXT_OPTIONS_END_FINISH_LAP "Al final, todos los pilotos deben terminar su vuelta"
-#define TXT_OPTIONS_LAP_END_ALL_LAPS "Al final, todos los pilotos deben hacer todas las vueltas"
+#define TXT_OPTIONS_LAP_END_ALL_LAPS "Al final, los pilotos deben dar todas las vueltas"
 #define SIZE_OPTIONS_RANK_WIDTH 140
 #define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 120
 #define SIZE_OPTIONS_END_GROUP_WIDTH 190

@@ -10,7 +10,7 @@
 // Starting grid
 #define TXT_GRID_CAPTION "Pilotos para a corrida"
 #define TXT_GRID_TITLE "Corrida : Grelha de partida"
-#define TXT_GRID_COLUMN "Linha"
+#define TXT_GRID_COLUMN "Pos."
 #define TXT_GRID_NAMES "Nomes Pilotos"
 #define TXT_GRID_RACE_NAME "Nome da corrida"
 
