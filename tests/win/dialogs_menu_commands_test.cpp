@@ -49,10 +49,9 @@ protected:
     // The command, with the dialog it opens driven by the script.
     void run(int id, DLGPROC procedure, DialogDriver::Script script)
     {
-        DialogDriver driver(procedure, std::move(script));
-        SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        EXPECT_TRUE(driver.shown());
-        EXPECT_FALSE(driver.left_open());
+        drive_dialog(
+            procedure, [&] { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); },
+            std::move(script));
     }
 
     // Alice on line 1, Chloé on line 3, Bruno on line 7.
