@@ -3,7 +3,8 @@
 // its control FIFO and watched through its status file.
 //
 // Every test takes a port of its own, so the tests can run side by side:
-// COM10 to COM23 are the serial port tests'; COM24 to COM32 are free.
+// COM10 to COM23 are the serial port tests', COM24 the start-up test's and
+// COM25 to COM32 the race tests' (claimed one at a time through a lock file).
 #ifndef SIMULATED_DECODER_H
 #define SIMULATED_DECODER_H
 
