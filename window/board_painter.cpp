@@ -1,6 +1,6 @@
 // The results board painter. Every paint starts from nothing: it loads the
-// two bitmaps, makes its fonts, pens and brushes, and paints the gradients
-// one pixel line at a time; redraw_area keeps the repainted area small.
+// bitmaps it has to draw, makes its fonts, pens and brushes, and paints the
+// gradients one pixel line at a time; redraw_area keeps the repainted area small.
 #include "board_painter.h"
 
 #include <string.h>
@@ -386,18 +386,46 @@ void paint_cells(HDC dc, FontKeeper *fonts, const BoardPaint *p, const ColumnPla
     }
 }
 
-void paint_flags(HDC dc, const BoardPaint *p, HBITMAP flag)
+// The flag is loaded only when a finished row's flag lies in the area being
+// painted: a passing repaints the board dozens of times a minute, and reading
+// the file costs more than the rest of the paint.
+void paint_flags(HDC dc, const BoardPaint *p)
 {
-    if (!flag)
-        return;
+    const int32_t w = p->screen_width;
     const int32_t x = p->layout->body.left +
-                      across(sum_of_widths(p->column_widths, BOARD_COLUMNS) + 5, p->screen_width);
+                      across(sum_of_widths(p->column_widths, BOARD_COLUMNS) + 5, w);
+    HBITMAP flag = 0;
     for (int32_t i = 0; i < p->visible_rows; i++) {
         const BoardRow *row = shown_row(p, i);
-        if (row && row->finished == 1)
-            DrawStateA(dc, 0, 0, reinterpret_cast<LPARAM>(flag), 0, x, row_y(p, i), 0, 0,
-                       DST_BITMAP);
+        if (!row || row->finished != 1)
+            continue;
+        const int32_t y = row_y(p, i);
+        const RECT place = {x, y, x + w / 64, y + 16};
+        if (!flag && !RectVisible(dc, &place))
+            continue;
+        if (!flag)
+            flag = static_cast<HBITMAP>(LoadImageA(0, FINISH_FLAG_FILE, IMAGE_BITMAP, w / 64, 16,
+                                                   LR_LOADFROMFILE | LR_DEFAULTSIZE));
+        if (!flag)
+            return;
+        DrawStateA(dc, 0, 0, reinterpret_cast<LPARAM>(flag), 0, x, y, 0, 0, DST_BITMAP);
     }
+    if (flag)
+        DeleteObject(flag);
+}
+
+// Likewise the logo, which a board repaint never reaches.
+void paint_logo(HDC dc)
+{
+    const RECT place = {4, 2, 4 + 196, 2 + 50};
+    if (!RectVisible(dc, &place))
+        return;
+    HBITMAP logo = static_cast<HBITMAP>(LoadImageA(0, LOGO_FILE, IMAGE_BITMAP, 0, 0,
+                                                   LR_LOADFROMFILE));
+    if (!logo)
+        return;
+    DrawStateA(dc, 0, 0, reinterpret_cast<LPARAM>(logo), 0, 4, 2, 196, 50, DST_BITMAP);
+    DeleteObject(logo);
 }
 
 void paint_clocks(HDC dc, FontKeeper *fonts, const BoardPaint *p)
@@ -423,17 +451,11 @@ void paint_clocks(HDC dc, FontKeeper *fonts, const BoardPaint *p)
 
 void paint_main_window(HWND window, const BoardPaint *p)
 {
-    HBITMAP flag = static_cast<HBITMAP>(LoadImageA(0, FINISH_FLAG_FILE, IMAGE_BITMAP,
-                                                   p->screen_width / 64, 16,
-                                                   LR_LOADFROMFILE | LR_DEFAULTSIZE));
-    HBITMAP logo = static_cast<HBITMAP>(LoadImageA(0, LOGO_FILE, IMAGE_BITMAP, 0, 0,
-                                                   LR_LOADFROMFILE));
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     FontKeeper fonts = {dc, 0, 0};
 
-    if (logo)
-        DrawStateA(dc, 0, 0, reinterpret_cast<LPARAM>(logo), 0, 4, 2, 196, 50, DST_BITMAP);
+    paint_logo(dc);
     fill_with(dc, &p->layout->board, colour_of(p->settings, COLOUR_BOARD_BACKGROUND));
     paint_title(dc, &fonts, p);
     paint_backgrounds(dc, p);
@@ -444,14 +466,10 @@ void paint_main_window(HWND window, const BoardPaint *p)
     place_columns(p->column_widths, p->screen_width, places);
     paint_header(dc, &fonts, p, places);
     paint_cells(dc, &fonts, p, places);
-    paint_flags(dc, p, flag);
+    paint_flags(dc, p);
     paint_clocks(dc, &fonts, p);
 
     release_fonts(&fonts);
-    if (flag)
-        DeleteObject(flag);
-    if (logo)
-        DeleteObject(logo);
     EndPaint(window, &ps);
 }
 
