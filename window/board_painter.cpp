@@ -23,10 +23,12 @@ struct FontKeeper {
     HDC dc;
     HFONT original;
     HFONT current;
+    const FontSlot *slot;  // the slot the current font was made from, if any
 };
 
 void use_font(FontKeeper *keeper, HFONT font)
 {
+    keeper->slot = 0;
     HFONT previous = static_cast<HFONT>(SelectObject(keeper->dc, font));
     if (!keeper->original)
         keeper->original = previous;
@@ -69,6 +71,22 @@ HFONT make_slot_font(const FontSlot *slot, int32_t w, int32_t with_lines)
         f.lfStrikeOut = static_cast<BYTE>(slot->strikeout);
     }
     return CreateFontIndirectA(&f);
+}
+
+int32_t same_font(const FontSlot *a, const FontSlot *b)
+{
+    return strncmp(a->face, b->face, sizeof a->face) == 0 && a->height == b->height &&
+           a->weight == b->weight && a->italic == b->italic && a->underline == b->underline &&
+           a->strikeout == b->strikeout;
+}
+
+// Neighbouring columns mostly share one font: it is kept rather than made again.
+void use_slot_font(FontKeeper *keeper, const FontSlot *slot, int32_t w)
+{
+    if (keeper->slot && same_font(keeper->slot, slot))
+        return;
+    use_font(keeper, make_slot_font(slot, w, 1));
+    keeper->slot = slot;
 }
 
 COLORREF colour_of(const DisplaySettings *d, int32_t index)
@@ -307,7 +325,7 @@ void paint_title(HDC dc, FontKeeper *fonts, const BoardPaint *p)
 void paint_race_name(HDC dc, FontKeeper *fonts, const BoardPaint *p)
 {
     const DisplaySettings *d = p->settings;
-    use_font(fonts, make_slot_font(&d->fonts[FONT_RACE_NAME], p->screen_width, 1));
+    use_slot_font(fonts, &d->fonts[FONT_RACE_NAME], p->screen_width);
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, colour_of(d, COLOUR_RACE_NAME_BACKGROUND));
     SetTextColor(dc, static_cast<COLORREF>(d->text_colours[FONT_RACE_NAME]));
@@ -321,7 +339,7 @@ void paint_header(HDC dc, FontKeeper *fonts, const BoardPaint *p, const ColumnPl
     const int32_t w = p->screen_width;
     const int32_t left = p->layout->header.left;
     const int32_t y = down(125, p->screen_height);
-    use_font(fonts, make_slot_font(&d->fonts[FONT_HEADER], w, 1));
+    use_slot_font(fonts, &d->fonts[FONT_HEADER], w);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, static_cast<COLORREF>(d->text_colours[FONT_HEADER]));
     draw_text(dc, left + w / 80, y, ALIGN_CENTRE, HEADER_POSITION_TEXT, 64);
@@ -342,7 +360,7 @@ void paint_column(HDC dc, FontKeeper *fonts, const BoardPaint *p, const ColumnPl
                   int32_t c)
 {
     const DisplaySettings *d = p->settings;
-    use_font(fonts, make_slot_font(&d->fonts[FONT_FIRST_COLUMN + c], p->screen_width, 1));
+    use_slot_font(fonts, &d->fonts[FONT_FIRST_COLUMN + c], p->screen_width);
     SetTextColor(dc, static_cast<COLORREF>(d->text_colours[FONT_FIRST_COLUMN + c]));
     const int32_t x = p->layout->body.left + across(place->cell_x, p->screen_width);
     for (int32_t i = 0; i < p->visible_rows; i++) {
@@ -428,10 +446,15 @@ void paint_logo(HDC dc)
     DeleteObject(logo);
 }
 
+// The countdown and the clocks lie below y = 735 (in 1/900 of the screen
+// height); a board repaint does not reach them and skips their fonts.
 void paint_clocks(HDC dc, FontKeeper *fonts, const BoardPaint *p)
 {
     const int32_t w = p->screen_width;
     const int32_t h = p->screen_height;
+    const RECT band = {-32768, down(735, h), 32767, 32767};
+    if (!RectVisible(dc, &band))
+        return;
     use_font(fonts, make_font("Arial", 30));
     SetTextColor(dc, RGB(0, 0, 0));
     draw_text(dc, p->layout->countdown.left + 90, down(735, h), ALIGN_RIGHT, p->countdown_text,
@@ -453,7 +476,7 @@ void paint_main_window(HWND window, const BoardPaint *p)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    FontKeeper fonts = {dc, 0, 0};
+    FontKeeper fonts = {dc, 0, 0, 0};
 
     paint_logo(dc);
     fill_with(dc, &p->layout->board, colour_of(p->settings, COLOUR_BOARD_BACKGROUND));
