@@ -72,6 +72,10 @@ extern const char PORT_OPEN_FAILED_TEXT[];
 extern const char VQ1_CONNECTED_TEXT[];
 extern const char VQ2_USB_CONNECTED_FORMAT[];
 extern const char VQ2_BLUETOOTH_CONNECTED_FORMAT[];
+// Decoder link supervision: "%s" is the race time at the loss or the recovery.
+extern const char LINK_LOST_FORMAT[];
+extern const char LINK_RESTORED_FORMAT[];
+extern const char LINK_RECOVERY_FAILED_TEXT[];
 
 // Control sizes that follow the length of each language's texts (pixels;
 // the x offsets are added to 720/1600 of the screen width, the laps

@@ -289,6 +289,9 @@ int32_t run_engine_tick(void)
 {
     if (!g_interface_loaded)
         reload_interface_settings();
+    if (g_keepalive_active)
+        send_keepalive();
+    reconnect_decoder();
     if (g_race_armed)
         run_countdown();
     if (g_race_running)

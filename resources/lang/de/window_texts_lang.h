@@ -60,6 +60,9 @@
 #define TXT_VQ1_CONNECTED "Schnittstelle Zelquanodrim VQ1 USB verbunden.\r\nSoftware betriebsbereit."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "Decoder VQ2 USB Nr. %06d verbunden.\r\nSoftware betriebsbereit."
 #define TXT_VQ2_BLUETOOTH_CONNECTED_FORMAT "Decoder VQ2 Bluetooth Nr. %06d verbunden.\r\nSoftware betriebsbereit."
+#define TXT_LINK_LOST_FORMAT "Verbindung zum Decoder VQ2 verloren um %s.\n"
+#define TXT_LINK_RESTORED_FORMAT "Verbindung zum Decoder VQ2 wiederhergestellt um %s."
+#define TXT_LINK_RECOVERY_FAILED "Wiederherstellung fehlgeschlagen."
 
 #define SIZE_TRANSPONDER_MODE_WIDTH 360
 #define SIZE_OWN_CHIPS_WIDTH 105

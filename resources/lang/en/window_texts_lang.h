@@ -60,6 +60,9 @@
 #define TXT_VQ1_CONNECTED "Zelquanodrim VQ1 USB interface connected.\r\nSoftware ready to run."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "VQ2 USB decoder no. %06d connected.\r\nSoftware ready to run."
 #define TXT_VQ2_BLUETOOTH_CONNECTED_FORMAT "VQ2 Bluetooth decoder no. %06d connected.\r\nSoftware ready to run."
+#define TXT_LINK_LOST_FORMAT "Connection to the VQ2 decoder lost at %s.\n"
+#define TXT_LINK_RESTORED_FORMAT "Connection to the VQ2 decoder restored at %s."
+#define TXT_LINK_RECOVERY_FAILED "Recovery failed."
 
 #define SIZE_TRANSPONDER_MODE_WIDTH 330
 #define SIZE_OWN_CHIPS_WIDTH 120

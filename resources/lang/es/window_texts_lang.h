@@ -60,6 +60,9 @@
 #define TXT_VQ1_CONNECTED "Interfaz Zelquanodrim VQ1 USB conectada.\r\nSoftware listo para funcionar."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "Decodificador VQ2 USB n.º %06d conectado.\r\nSoftware listo para funcionar."
 #define TXT_VQ2_BLUETOOTH_CONNECTED_FORMAT "Decodificador VQ2 Bluetooth n.º %06d conectado.\r\nSoftware listo para funcionar."
+#define TXT_LINK_LOST_FORMAT "Pérdida de conexión del decodificador VQ2 a las %s.\n"
+#define TXT_LINK_RESTORED_FORMAT "Recuperación de la conexión del decodificador VQ2 lograda a las %s."
+#define TXT_LINK_RECOVERY_FAILED "Fallo en la recuperación."
 
 #define SIZE_TRANSPONDER_MODE_WIDTH 330
 #define SIZE_OWN_CHIPS_WIDTH 115

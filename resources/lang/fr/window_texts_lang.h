@@ -60,6 +60,9 @@
 #define TXT_VQ1_CONNECTED "Interface Zelquanodrim VQ1 USB connectée.\r\nLogiciel prêt à fonctionner."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "Décodeur VQ2 USB n°%06d connecté.\r\nLogiciel prêt à fonctionner."
 #define TXT_VQ2_BLUETOOTH_CONNECTED_FORMAT "Décodeur VQ2 Bluetooth n°%06d connecté.\r\nLogiciel prêt à fonctionner."
+#define TXT_LINK_LOST_FORMAT "Perte connexion du décodeur VQ2 à %s.\n"
+#define TXT_LINK_RESTORED_FORMAT "Récupération connexion décodeur VQ2 réussie à %s."
+#define TXT_LINK_RECOVERY_FAILED "Echec à la récupération."
 
 #define SIZE_TRANSPONDER_MODE_WIDTH 330
 #define SIZE_OWN_CHIPS_WIDTH 105

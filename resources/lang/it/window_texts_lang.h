@@ -60,6 +60,9 @@
 #define TXT_VQ1_CONNECTED "Interfaccia Zelquanodrim VQ1 USB connessa.\r\nSoftware pronto all'uso."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "Decoder VQ2 USB n. %06d connesso.\r\nSoftware pronto all'uso."
 #define TXT_VQ2_BLUETOOTH_CONNECTED_FORMAT "Decoder VQ2 Bluetooth n. %06d connesso.\r\nSoftware pronto all'uso."
+#define TXT_LINK_LOST_FORMAT "Connessione al decoder VQ2 persa a %s.\n"
+#define TXT_LINK_RESTORED_FORMAT "Connessione al decoder VQ2 ripristinata a %s."
+#define TXT_LINK_RECOVERY_FAILED "Ripristino non riuscito."
 
 #define SIZE_TRANSPONDER_MODE_WIDTH 330
 #define SIZE_OWN_CHIPS_WIDTH 115

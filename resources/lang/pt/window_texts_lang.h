@@ -60,6 +60,9 @@
 #define TXT_VQ1_CONNECTED "Interface Zelquanodrim VQ1 USB ligada.\r\nSoftware pronto a funcionar."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "Descodificador VQ2 USB n.º %06d ligado.\r\nSoftware pronto a funcionar."
 #define TXT_VQ2_BLUETOOTH_CONNECTED_FORMAT "Descodificador VQ2 Bluetooth n.º %06d ligado.\r\nSoftware pronto a funcionar."
+#define TXT_LINK_LOST_FORMAT "Perda de ligação do descodificador VQ2 às %s.\n"
+#define TXT_LINK_RESTORED_FORMAT "Ligação do descodificador VQ2 recuperada às %s."
+#define TXT_LINK_RECOVERY_FAILED "Falha na recuperação."
 
 #define SIZE_TRANSPONDER_MODE_WIDTH 330
 #define SIZE_OWN_CHIPS_WIDTH 130

@@ -1,0 +1,241 @@
+// The decoder link supervision on a simulated VQ2: keep-alives and their
+// failures, the loss of the link, and the attempts that find the decoder
+// again, in and out of a race.
+#include "race_fixture.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "decoder_protocol.h"
+#include "engine.h"
+#include "interface_settings.h"
+#include "link_supervision.h"
+#include "race_model.h"
+#include "run_state.h"
+#include "serial_port.h"
+
+namespace {
+
+// The tick count stays in the test's hands; the performance counter moves
+// 1 ms at every reading, so that an attempt's listening window ends after
+// about as many reads of the port (each waits up to 1 ms).
+uint32_t s_tick;
+int64_t s_counter;
+uint32_t held_tick(void)
+{
+    return s_tick;
+}
+int64_t reading_counter(void)
+{
+    return ++s_counter;
+}
+int64_t counter_frequency(void)
+{
+    return 1000;
+}
+
+const char FAILED[] = "Echec \xE0 la r\xE9" "cup\xE9ration.";
+
+class LinkSupervision : public RaceWindow {
+protected:
+    void SetUp() override
+    {
+        RaceWindow::SetUp();
+        clear_link_state();
+    }
+    void TearDown() override
+    {
+        RaceWindow::TearDown();
+        clear_link_state();
+    }
+    static void clear_link_state(void)
+    {
+        g_keepalive_active = g_keepalive_failures = g_reconnect_pending = 0;
+        g_connection_report[0] = '\0';
+    }
+
+    // From here on the tick count moves only by step().
+    void hold_clock(void)
+    {
+        s_tick = read_tick_count();
+        static const TimeSource source = {held_tick, reading_counter, counter_frequency};
+        set_time_source(&source);
+    }
+    void step(uint32_t ms)
+    {
+        s_tick += ms;
+        g_recorded.ticks += 1;
+        SendMessageA(window_, WM_TIMER, 1, 0);
+    }
+    void connect(const char *kind)
+    {
+        plug_decoder(kind);
+        create_window();
+        hold_clock();
+        step(10);
+    }
+    void command_and_wait(const char *command, const char *present)
+    {
+        decoder_->command(command);
+        for (int i = 0; i < 400 && decoder_->value("present") != present; i++)
+            Sleep(5);
+        ASSERT_EQ(present, decoder_->value("present"));
+    }
+    // Two keep-alives into a vanished decoder.
+    void lose_link(void)
+    {
+        command_and_wait("vanish", "0");
+        step(KEEPALIVE_INTERVAL_MS + 1);
+        EXPECT_EQ(1, g_decoder_connected);
+        EXPECT_EQ(1, g_keepalive_failures);
+        step(KEEPALIVE_INTERVAL_MS + 1);
+        ASSERT_EQ(0, g_decoder_connected);
+    }
+    int32_t file_connected(void)
+    {
+        char port[COM_PORT_NAME_SIZE];
+        char kind[DECODER_KIND_SIZE];
+        int32_t connected = -1;
+        EXPECT_EQ(1, read_interface_settings(port, &connected, kind));
+        return connected;
+    }
+};
+
+TEST_F(LinkSupervision, KeepAliveEveryFourHundredMsAndOneSilentWriteForgiven)
+{
+    connect("vq2usb");
+    ASSERT_EQ(1, g_keepalive_active);
+    step(KEEPALIVE_INTERVAL_MS);
+    step(1);
+    step(KEEPALIVE_INTERVAL_MS);
+    step(1);
+    ASSERT_TRUE(decoder_->wait_for("keepalives", 2, 2000));
+    Sleep(100);
+    EXPECT_EQ(2, decoder_->count("keepalives"));
+
+    // A write that goes nowhere, then a good one: the count starts again.
+    close_com_port();
+    step(KEEPALIVE_INTERVAL_MS + 1);
+    EXPECT_EQ(1, g_keepalive_failures);
+    ASSERT_EQ(1, open_com_port(line_->port()));
+    step(KEEPALIVE_INTERVAL_MS + 1);
+    EXPECT_EQ(0, g_keepalive_failures);
+    close_com_port();
+    step(KEEPALIVE_INTERVAL_MS + 1);
+    EXPECT_EQ(1, g_decoder_connected);
+    EXPECT_EQ(1, g_keepalive_active);
+    EXPECT_TRUE(boxes_.boxes().empty());
+}
+
+TEST_F(LinkSupervision, Vq2OnBluetoothIsNeitherKeptAliveNorReconnected)
+{
+    connect("vq2bt");
+    EXPECT_EQ(0, g_keepalive_active);
+    command_and_wait("vanish", "0");
+    for (int i = 0; i < 30; i++)
+        step(500);
+    EXPECT_EQ(0, decoder_->count("keepalives"));
+    EXPECT_EQ(1, g_decoder_connected);
+    EXPECT_EQ(0, g_reconnect_pending);
+    EXPECT_TRUE(boxes_.boxes().empty());
+}
+
+TEST_F(LinkSupervision, LossOutsideARaceThenAttemptsUntilTheDecoderAnswers)
+{
+    connect("vq2usb");
+    lose_link();
+    // Nothing is told at the loss; the file follows the link.
+    EXPECT_EQ(INVALID_HANDLE_VALUE, g_com_handle);
+    EXPECT_EQ(0, g_keepalive_active);
+    EXPECT_EQ(1, g_reconnect_pending);
+    EXPECT_EQ(0, file_connected());
+    EXPECT_TRUE(boxes_.boxes().empty());
+
+    // Unplugged: the attempts, 4.5 s apart, fail silently at the opening.
+    const long long identifies = decoder_->count("identify_requests");
+    step(RECONNECT_INTERVAL_MS);
+    EXPECT_EQ(g_reconnect_last_tick + RECONNECT_INTERVAL_MS, s_tick);  // not yet due
+    step(1);
+    EXPECT_EQ(s_tick, g_reconnect_last_tick);
+    EXPECT_TRUE(boxes_.boxes().empty());
+
+    // Plugged in but silent: the box with the outcome alone, the port closed.
+    command_and_wait("return", "1");
+    decoder_->command("silent");
+    step(RECONNECT_INTERVAL_MS + 1);
+    ASSERT_TRUE(decoder_->wait_for("identify_requests", identifies + 1, 2000));
+    ASSERT_EQ(1u, boxes_.boxes().size());
+    EXPECT_EQ(FAILED, boxes_.boxes()[0].text);
+    EXPECT_EQ("Erreur", boxes_.boxes()[0].caption);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, g_com_handle);
+    EXPECT_EQ(1, g_reconnect_pending);
+
+    // Answering: silent success outside a race, then the keep-alive again.
+    decoder_->command("talk");
+    Sleep(50);
+    step(RECONNECT_INTERVAL_MS + 1);
+    EXPECT_EQ(1, g_decoder_connected);
+    EXPECT_EQ(0, g_reconnect_pending);
+    EXPECT_NE(INVALID_HANDLE_VALUE, g_com_handle);
+    EXPECT_EQ(1, file_connected());
+    EXPECT_EQ(1u, boxes_.boxes().size());
+    step(10);
+    EXPECT_EQ(1, g_keepalive_active);
+    EXPECT_EQ(0, g_keepalive_failures);
+}
+
+TEST_F(LinkSupervision, LossDuringARaceIsToldWithEachAttemptsOutcome)
+{
+    race_hours_ = 2;
+    run_race(THREE_CARS);
+    hold_clock();
+    g_race_start_tick = s_tick - (3723456 - 2 * (KEEPALIVE_INTERVAL_MS + 1));
+    lose_link();
+    const std::string lost = "Perte connexion du d\xE9" "codeur VQ2 \xE0 1:02:03.400.\n";
+    EXPECT_EQ(lost, g_connection_report);
+    EXPECT_EQ(1, g_race_running);
+
+    command_and_wait("return", "1");
+    decoder_->command("silent");
+    step(RECONNECT_INTERVAL_MS + 1);
+    step(RECONNECT_INTERVAL_MS + 1);
+    ASSERT_EQ(2u, boxes_.boxes().size());
+    for (const RecordedBox &box : boxes_.boxes())
+        EXPECT_EQ(lost + FAILED, box.text);
+
+    decoder_->command("talk");
+    Sleep(50);
+    step(RECONNECT_INTERVAL_MS + 1);
+    ASSERT_EQ(3u, boxes_.boxes().size());
+    EXPECT_EQ("Message", boxes_.boxes()[2].caption);
+    EXPECT_EQ(lost + "R\xE9" "cup\xE9ration connexion d\xE9" "codeur VQ2 r\xE9ussie \xE0 1:02:16.900.",
+              boxes_.boxes()[2].text);
+    EXPECT_EQ(1, g_decoder_connected);
+}
+
+TEST_F(LinkSupervision, BlockParserTakesWholeFramesOfOneReadOnly)
+{
+    race_hours_ = 2;
+    run_race(THREE_CARS);
+    g_decoder_connected = 0;
+    g_reconnect_pending = 1;
+
+    // An identify answer of a Bluetooth decoder, and a passing cut short.
+    const unsigned char other_kind[] = {0xFF, 0xFF, 0xFF, 0x01, 0x12, 0x00, 0x05};
+    parse_decoder_block(other_kind, sizeof other_kind);
+    const unsigned char cut[] = {0xFF, 0xFF, 0xFF, 0xF0, 0x00, 0x0B, 0x00, 0x00, 0x0A};
+    parse_decoder_block(cut, sizeof cut);
+    EXPECT_EQ(0, g_decoder_connected);
+    EXPECT_EQ(0, g_car_records[0].laps + g_car_records[0].start_offset);
+
+    // A passing of car 11 at 10 s and the answer of a USB decoder in one read.
+    const unsigned char both[] = {0x07, 0xFF, 0xFF, 0xFF, 0xF0, 0x00, 0x0B, 0x00, 0x00, 0x0A,
+                                  0x48, 0xE5, 0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x00, 0x05};
+    parse_decoder_block(both, sizeof both);
+    EXPECT_EQ(1, g_decoder_connected);
+    EXPECT_EQ(0, g_reconnect_pending);
+    EXPECT_EQ(0, g_interface_loaded);
+    EXPECT_NE(0, g_car_records[0].laps + g_car_records[0].start_offset);
+}
+
+}  // namespace
