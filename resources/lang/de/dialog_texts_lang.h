@@ -36,4 +36,20 @@
 #define TXT_OPTIONS_LAP_END_ALL_LAPS "Am Ende müssen alle Fahrer alle Runden fahren"
 #define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 135
 
+// Sound settings
+#define TXT_SOUND_CAPTION "Toneinstellungen"
+#define TXT_SOUND_TITLE "Toneinstellungen"
+#define TXT_SOUND_ENGLISH "Englisch"
+#define TXT_SOUND_FRENCH "Französisch"
+#define TXT_SOUND_RACE_START_GROUP "Rennstart"
+#define TXT_SOUND_COUNTDOWN "Gesprochener Countdown"
+#define TXT_SOUND_START "Tonsignal beim Start"
+#define TXT_SOUND_RACE_GROUP "Rennen"
+#define TXT_SOUND_PASSING "Tonsignal bei jeder Durchfahrt"
+#define TXT_SOUND_BEST_LAP "Ansage der schnellsten Runde"
+#define TXT_SOUND_CLOCK "Ansage der Rennuhr"
+#define TXT_SOUND_RACE_END_GROUP "Rennende"
+#define TXT_SOUND_RACE_END "Tonsignal am Ende des Rennens"
+#define TXT_SOUND_CAR_END "Zielansage für jedes Fahrzeug"
+
 #endif
