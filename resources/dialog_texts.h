@@ -10,7 +10,20 @@ extern const char DIALOG_PILOT_TRANSPONDERS_FILE_ERROR_TEXT[];
 extern const char DIALOG_GRID_FILE_ERROR_TEXT[];
 extern const char DIALOG_RACE_OPTIONS_READ_ERROR_TEXT[];
 extern const char DIALOG_RACE_OPTIONS_WRITE_ERROR_TEXT[];
-extern const char DIALOG_SOUND_SETTINGS_READ_ERROR_TEXT[];
-extern const char DIALOG_SOUND_SETTINGS_WRITE_ERROR_TEXT[];
+
+// The interface dialog's file error and the pieces of its messages box.
+extern const char DIALOG_INTERFACE_FILE_ERROR_TEXT[];
+extern const char INTERFACE_READY_VQ1_TEXT[];
+extern const char INTERFACE_READY_VQ2_USB_TEXT[];
+extern const char INTERFACE_READY_VQ2_BLUETOOTH_TEXT[];
+extern const char INTERFACE_PORT_NOT_OPEN_TEXT[];
+extern const char INTERFACE_OPENING_TEXT[];
+extern const char INTERFACE_OPEN_FAILED_TEXT[];
+extern const char INTERFACE_OPEN_OK_TEXT[];
+extern const char INTERFACE_VQ1_FOUND_TEXT[];
+extern const char INTERFACE_VQ2_USB_FOUND_TEXT[];
+extern const char INTERFACE_VQ2_BLUETOOTH_FOUND_TEXT[];
+extern const char INTERFACE_CONNECTED_TEXT[];
+extern const char INTERFACE_SOFTWARE_READY_TEXT[];
 
 #endif

@@ -41,20 +41,24 @@
 #define SIZE_OPTIONS_PROTECTION_LABEL_WIDTH 120
 #define SIZE_OPTIONS_END_GROUP_WIDTH 190
 
-// Sound settings
-#define TXT_SOUND_CAPTION "Opciones de sonido"
-#define TXT_SOUND_TITLE "Opciones de sonido"
-#define TXT_SOUND_ENGLISH "Inglés"
-#define TXT_SOUND_FRENCH "Francés"
-#define TXT_SOUND_RACE_START_GROUP "Inicio de carrera"
-#define TXT_SOUND_COUNTDOWN "Cuenta atrás hablada"
-#define TXT_SOUND_START "Señal sonora en la salida"
-#define TXT_SOUND_RACE_GROUP "Carrera"
-#define TXT_SOUND_PASSING "Señal sonora en cada paso de coche"
-#define TXT_SOUND_BEST_LAP "Anuncio de la vuelta rápida"
-#define TXT_SOUND_CLOCK "Anuncio del reloj de carrera"
-#define TXT_SOUND_RACE_END_GROUP "Fin de carrera"
-#define TXT_SOUND_RACE_END "Señal sonora al final de la carrera"
-#define TXT_SOUND_CAR_END "Anuncio de fin de carrera para cada coche"
+// Interface
+#define TXT_INTERFACE_CAPTION "Interfaz"
+#define TXT_INTERFACE_TITLE "Decodificador Zelquanodrim"
+#define TXT_INTERFACE_MESSAGES_GROUP "Mensajes"
+#define TXT_INTERFACE_DECODER_GROUP "Decodificador:"
+#define TXT_INTERFACE_PORT_GROUP "Puerto COM"
+#define TXT_INTERFACE_OPEN "Abrir"
+#define TXT_INTERFACE_READY_VQ1 " Interfaz VQ1 USB lista para funcionar."
+#define TXT_INTERFACE_READY_VQ2_USB " Interfaz VQ2 USB lista para funcionar."
+#define TXT_INTERFACE_READY_VQ2_BLUETOOTH " Interfaz VQ2 Bluetooth lista para funcionar."
+#define TXT_INTERFACE_PORT_NOT_OPEN " ¡Puerto COM no abierto!"
+#define TXT_INTERFACE_OPENING " Intento de apertura del puerto COM:\r\n"
+#define TXT_INTERFACE_OPEN_FAILED " ¡Error al abrir el puerto COM!"
+#define TXT_INTERFACE_OPEN_OK " ¡Apertura del puerto COM OK!\r\n"
+#define TXT_INTERFACE_VQ1_FOUND " ¡Interfaz VQ1 USB lista para funcionar!\r\n"
+#define TXT_INTERFACE_VQ2_USB_FOUND " Decodificador VQ2 USB n.º "
+#define TXT_INTERFACE_VQ2_BLUETOOTH_FOUND " Decodificador VQ2 Bluetooth n.º "
+#define TXT_INTERFACE_CONNECTED " ¡conectado!\r\n"
+#define TXT_INTERFACE_SOFTWARE_READY " ¡Programa listo para funcionar!"
 
 #endif

@@ -36,20 +36,24 @@
 #define SIZE_OPTIONS_START_GROUP_WIDTH 170
 #define SIZE_OPTIONS_START_FIRST_CAR_WIDTH 155
 
-// Sound settings
-#define TXT_SOUND_CAPTION "Opções de som"
-#define TXT_SOUND_TITLE "Opções de som"
-#define TXT_SOUND_ENGLISH "Inglês"
-#define TXT_SOUND_FRENCH "Francês"
-#define TXT_SOUND_RACE_START_GROUP "Início da corrida"
-#define TXT_SOUND_COUNTDOWN "Contagem decrescente falada"
-#define TXT_SOUND_START "Sinal sonoro na partida"
-#define TXT_SOUND_RACE_GROUP "Corrida"
-#define TXT_SOUND_PASSING "Sinal sonoro a cada passagem de carro"
-#define TXT_SOUND_BEST_LAP "Anúncio falado da melhor volta"
-#define TXT_SOUND_CLOCK "Anúncio falado do relógio de corrida"
-#define TXT_SOUND_RACE_END_GROUP "Fim da corrida"
-#define TXT_SOUND_RACE_END "Sinal sonoro no fim da corrida"
-#define TXT_SOUND_CAR_END "Anúncio falado do fim da corrida de cada carro"
+// Interface
+#define TXT_INTERFACE_CAPTION "Interface"
+#define TXT_INTERFACE_TITLE "Descodificador Zelquanodrim"
+#define TXT_INTERFACE_MESSAGES_GROUP "Mensagens"
+#define TXT_INTERFACE_DECODER_GROUP "Descodificador:"
+#define TXT_INTERFACE_PORT_GROUP "Porta COM"
+#define TXT_INTERFACE_OPEN "Abrir"
+#define TXT_INTERFACE_READY_VQ1 " Interface VQ1 USB pronta a funcionar."
+#define TXT_INTERFACE_READY_VQ2_USB " Interface VQ2 USB pronta a funcionar."
+#define TXT_INTERFACE_READY_VQ2_BLUETOOTH " Interface VQ2 Bluetooth pronta a funcionar."
+#define TXT_INTERFACE_PORT_NOT_OPEN " Porta COM não aberta !"
+#define TXT_INTERFACE_OPENING " Tentativa de abertura da porta COM:\r\n"
+#define TXT_INTERFACE_OPEN_FAILED " Falha na abertura da porta COM !"
+#define TXT_INTERFACE_OPEN_OK " Abertura da porta COM OK !\r\n"
+#define TXT_INTERFACE_VQ1_FOUND " Interface VQ1 USB pronta a funcionar !\r\n"
+#define TXT_INTERFACE_VQ2_USB_FOUND " Descodificador VQ2 USB n.º "
+#define TXT_INTERFACE_VQ2_BLUETOOTH_FOUND " Descodificador VQ2 Bluetooth n.º "
+#define TXT_INTERFACE_CONNECTED " ligado !\r\n"
+#define TXT_INTERFACE_SOFTWARE_READY " Software pronto a funcionar !"
 
 #endif
