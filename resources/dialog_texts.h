@@ -10,6 +10,8 @@ extern const char DIALOG_PILOT_TRANSPONDERS_FILE_ERROR_TEXT[];
 extern const char DIALOG_GRID_FILE_ERROR_TEXT[];
 extern const char DIALOG_RACE_OPTIONS_READ_ERROR_TEXT[];
 extern const char DIALOG_RACE_OPTIONS_WRITE_ERROR_TEXT[];
+extern const char DIALOG_SOUND_SETTINGS_READ_ERROR_TEXT[];
+extern const char DIALOG_SOUND_SETTINGS_WRITE_ERROR_TEXT[];
 
 // The interface dialog's file error and the pieces of its messages box.
 extern const char DIALOG_INTERFACE_FILE_ERROR_TEXT[];

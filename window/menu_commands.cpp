@@ -10,6 +10,7 @@
 #include "race_controls.h"
 #include "race_options.h"
 #include "run_state.h"
+#include "sound_settings.h"
 #include "starting_grid.h"
 #include "texts.h"
 #include "window_ids.h"
@@ -61,6 +62,17 @@ void race_options_command(HWND window)
     open_race_options_dialog(window);
 }
 
+// The race engine plays what the file holds once the dialog has closed,
+// whichever way it was closed.
+void sound_settings_command(HWND window)
+{
+    open_sound_settings_dialog(window);
+    if (!read_sound_settings(g_sound_language, g_sound_countdown, g_sound_start,
+                             g_sound_passing, g_sound_best_lap, g_sound_clock,
+                             g_sound_race_end, g_sound_car_end))
+        show_error(window, SOUND_SETTINGS_READ_ERROR_TEXT);
+}
+
 // The link is left alone while the dialog may close and reopen the port; the
 // engine's next tick reads what Ouvrir wrote and arms the keep-alive again
 // for a VQ2 on USB.
@@ -87,6 +99,7 @@ int32_t handle_menu_command(HWND window, int32_t id)
     switch (id) {
     case IDM_STARTING_GRID: starting_grid_command(window); return 1;
     case IDM_RACE_OPTIONS: race_options_command(window); return 1;
+    case IDM_SOUND_SETTINGS: sound_settings_command(window); return 1;
     case IDM_INTERFACE_SETTINGS: interface_settings_command(window); return 1;
     case IDM_DETAILED_RESULTS: detailed_results_command(window); return 1;
     default: return 0;

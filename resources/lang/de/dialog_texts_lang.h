@@ -56,4 +56,20 @@
 #define TXT_INTERFACE_CONNECTED " verbunden !\r\n"
 #define TXT_INTERFACE_SOFTWARE_READY " Software betriebsbereit !"
 
+// Sound settings
+#define TXT_SOUND_CAPTION "Toneinstellungen"
+#define TXT_SOUND_TITLE "Toneinstellungen"
+#define TXT_SOUND_ENGLISH "Englisch"
+#define TXT_SOUND_FRENCH "Französisch"
+#define TXT_SOUND_RACE_START_GROUP "Rennstart"
+#define TXT_SOUND_COUNTDOWN "Gesprochener Countdown"
+#define TXT_SOUND_START "Tonsignal beim Start"
+#define TXT_SOUND_RACE_GROUP "Rennen"
+#define TXT_SOUND_PASSING "Tonsignal bei jeder Durchfahrt"
+#define TXT_SOUND_BEST_LAP "Ansage der schnellsten Runde"
+#define TXT_SOUND_CLOCK "Ansage der Rennuhr"
+#define TXT_SOUND_RACE_END_GROUP "Rennende"
+#define TXT_SOUND_RACE_END "Tonsignal am Ende des Rennens"
+#define TXT_SOUND_CAR_END "Zielansage für jedes Fahrzeug"
+
 #endif

@@ -10,6 +10,8 @@
 #define TXT_DIALOG_GRID_FILE_ERROR "Erreur: impossible d'ouvrir le fichier Composition Série"
 #define TXT_DIALOG_RACE_OPTIONS_READ_ERROR "Erreur: impossible d'ouvrir le fichier Options Courses"
 #define TXT_DIALOG_RACE_OPTIONS_WRITE_ERROR "Erreur: impossible d'ouvrir le fichier Options course"
+#define TXT_DIALOG_SOUND_SETTINGS_READ_ERROR "Erreur: impossible d'ouvrir le fichier réglages sons"
+#define TXT_DIALOG_SOUND_SETTINGS_WRITE_ERROR "Erreur: impossible d'ouvrir le fichier Réglage Sons"
 
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Cancel"
@@ -61,5 +63,21 @@
 #define TXT_INTERFACE_VQ2_BLUETOOTH_FOUND " VQ2 Bluetooth decoder no. "
 #define TXT_INTERFACE_CONNECTED " connected!\r\n"
 #define TXT_INTERFACE_SOFTWARE_READY " Software ready to work!"
+
+// Sound settings
+#define TXT_SOUND_CAPTION "Sound options"
+#define TXT_SOUND_TITLE "Sound options"
+#define TXT_SOUND_ENGLISH "English"
+#define TXT_SOUND_FRENCH "French"
+#define TXT_SOUND_RACE_START_GROUP "Race start"
+#define TXT_SOUND_COUNTDOWN "Spoken countdown"
+#define TXT_SOUND_START "Sound signal at the start"
+#define TXT_SOUND_RACE_GROUP "Race"
+#define TXT_SOUND_PASSING "Sound signal at each car passing"
+#define TXT_SOUND_BEST_LAP "Spoken best lap"
+#define TXT_SOUND_CLOCK "Spoken race clock"
+#define TXT_SOUND_RACE_END_GROUP "Race end"
+#define TXT_SOUND_RACE_END "Sound signal at the end of the race"
+#define TXT_SOUND_CAR_END "Spoken end of race for each car"
 
 #endif

@@ -61,4 +61,20 @@
 #define TXT_INTERFACE_CONNECTED " ¡conectado!\r\n"
 #define TXT_INTERFACE_SOFTWARE_READY " ¡Programa listo para funcionar!"
 
+// Sound settings
+#define TXT_SOUND_CAPTION "Opciones de sonido"
+#define TXT_SOUND_TITLE "Opciones de sonido"
+#define TXT_SOUND_ENGLISH "Inglés"
+#define TXT_SOUND_FRENCH "Francés"
+#define TXT_SOUND_RACE_START_GROUP "Inicio de carrera"
+#define TXT_SOUND_COUNTDOWN "Cuenta atrás hablada"
+#define TXT_SOUND_START "Señal sonora en la salida"
+#define TXT_SOUND_RACE_GROUP "Carrera"
+#define TXT_SOUND_PASSING "Señal sonora en cada paso de coche"
+#define TXT_SOUND_BEST_LAP "Anuncio de la vuelta rápida"
+#define TXT_SOUND_CLOCK "Anuncio del reloj de carrera"
+#define TXT_SOUND_RACE_END_GROUP "Fin de carrera"
+#define TXT_SOUND_RACE_END "Señal sonora al final de la carrera"
+#define TXT_SOUND_CAR_END "Anuncio de fin de carrera para cada coche"
+
 #endif

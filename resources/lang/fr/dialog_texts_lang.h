@@ -54,4 +54,20 @@
 #define TXT_INTERFACE_CONNECTED " connecté !\r\n"
 #define TXT_INTERFACE_SOFTWARE_READY " Logiciel prêt à fonctionner !"
 
+// Sound settings
+#define TXT_SOUND_CAPTION "Options du son"
+#define TXT_SOUND_TITLE "Options du son"
+#define TXT_SOUND_ENGLISH "English"
+#define TXT_SOUND_FRENCH "Francais"
+#define TXT_SOUND_RACE_START_GROUP "Début course"
+#define TXT_SOUND_COUNTDOWN "Annonce vocale du décompte"
+#define TXT_SOUND_START "Signal sonore au départ"
+#define TXT_SOUND_RACE_GROUP "Course"
+#define TXT_SOUND_PASSING "Signal sonore lors des passages voitures"
+#define TXT_SOUND_BEST_LAP "Annonce vocale meilleur tour"
+#define TXT_SOUND_CLOCK "Annonce vocale Horloge de course"
+#define TXT_SOUND_RACE_END_GROUP "Fin course"
+#define TXT_SOUND_RACE_END "Signal sonore à la fin de la course"
+#define TXT_SOUND_CAR_END "Annonce vocale de fin de course pour chaque voiture"
+
 #endif

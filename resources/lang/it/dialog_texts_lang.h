@@ -54,4 +54,20 @@
 #define TXT_INTERFACE_CONNECTED " connesso !\r\n"
 #define TXT_INTERFACE_SOFTWARE_READY " Software pronto a funzionare !"
 
+// Sound settings
+#define TXT_SOUND_CAPTION "Opzioni audio"
+#define TXT_SOUND_TITLE "Opzioni audio"
+#define TXT_SOUND_ENGLISH "Inglese"
+#define TXT_SOUND_FRENCH "Francese"
+#define TXT_SOUND_RACE_START_GROUP "Inizio gara"
+#define TXT_SOUND_COUNTDOWN "Conto alla rovescia vocale"
+#define TXT_SOUND_START "Segnale acustico alla partenza"
+#define TXT_SOUND_RACE_GROUP "Gara"
+#define TXT_SOUND_PASSING "Segnale acustico a ogni passaggio"
+#define TXT_SOUND_BEST_LAP "Annuncio vocale del giro migliore"
+#define TXT_SOUND_CLOCK "Annuncio vocale del cronometro di gara"
+#define TXT_SOUND_RACE_END_GROUP "Fine gara"
+#define TXT_SOUND_RACE_END "Segnale acustico a fine gara"
+#define TXT_SOUND_CAR_END "Annuncio vocale di fine gara per ogni auto"
+
 #endif

@@ -56,4 +56,20 @@
 #define TXT_INTERFACE_CONNECTED " ligado !\r\n"
 #define TXT_INTERFACE_SOFTWARE_READY " Software pronto a funcionar !"
 
+// Sound settings
+#define TXT_SOUND_CAPTION "Opções de som"
+#define TXT_SOUND_TITLE "Opções de som"
+#define TXT_SOUND_ENGLISH "Inglês"
+#define TXT_SOUND_FRENCH "Francês"
+#define TXT_SOUND_RACE_START_GROUP "Início da corrida"
+#define TXT_SOUND_COUNTDOWN "Contagem decrescente falada"
+#define TXT_SOUND_START "Sinal sonoro na partida"
+#define TXT_SOUND_RACE_GROUP "Corrida"
+#define TXT_SOUND_PASSING "Sinal sonoro a cada passagem de carro"
+#define TXT_SOUND_BEST_LAP "Anúncio falado da melhor volta"
+#define TXT_SOUND_CLOCK "Anúncio falado do relógio de corrida"
+#define TXT_SOUND_RACE_END_GROUP "Fim da corrida"
+#define TXT_SOUND_RACE_END "Sinal sonoro no fim da corrida"
+#define TXT_SOUND_CAR_END "Anúncio falado do fim da corrida de cada carro"
+
 #endif
