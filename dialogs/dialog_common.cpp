@@ -29,6 +29,14 @@ void delete_dialog_font(HFONT *font)
     *font = 0;
 }
 
+INT_PTR end_dialog(HWND dialog, HFONT *font, HFONT *bold_font, INT_PTR result)
+{
+    delete_dialog_font(font);
+    delete_dialog_font(bold_font);
+    EndDialog(dialog, 0);
+    return result;
+}
+
 void show_dialog_error(HWND dialog, const char *text)
 {
     MessageBoxA(dialog, text, DIALOG_ERROR_CAPTION_TEXT, MB_OK);

@@ -16,6 +16,10 @@ void give_font(HWND dialog, const int32_t *ids, int32_t count, HFONT font);
 // The font in *font deleted and forgotten, so that no way out deletes it twice.
 void delete_dialog_font(HFONT *font);
 
+// Every way out of a dialog: its two fonts deleted, then EndDialog; returns
+// result for the dialog procedure to return.
+INT_PTR end_dialog(HWND dialog, HFONT *font, HFONT *bold_font, INT_PTR result);
+
 // An error box owned by the dialog: OK button only, no icon.
 void show_dialog_error(HWND dialog, const char *text);
 

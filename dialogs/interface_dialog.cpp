@@ -143,10 +143,7 @@ INT_PTR on_paint(HWND dialog)
 
 INT_PTR close_dialog(HWND dialog, INT_PTR result)
 {
-    delete_dialog_font(&g_interface_dialog_font);
-    delete_dialog_font(&g_interface_dialog_bold_font);
-    EndDialog(dialog, 0);
-    return result;
+    return end_dialog(dialog, &g_interface_dialog_font, &g_interface_dialog_bold_font, result);
 }
 
 // The decoder found on the open port: a VQ2 tells its kind and serial

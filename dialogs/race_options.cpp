@@ -162,10 +162,7 @@ INT_PTR on_init_dialog(HWND dialog)
 
 INT_PTR close_dialog(HWND dialog, INT_PTR result)
 {
-    delete_dialog_font(&g_options_dialog_font);
-    delete_dialog_font(&g_options_dialog_bold_font);
-    EndDialog(dialog, 0);
-    return result;
+    return end_dialog(dialog, &g_options_dialog_font, &g_options_dialog_bold_font, result);
 }
 
 // A staggered start has every car finish its lap in a race by time and do

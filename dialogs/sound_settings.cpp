@@ -129,10 +129,7 @@ INT_PTR on_init_dialog(HWND dialog)
 
 INT_PTR close_dialog(HWND dialog, INT_PTR result)
 {
-    delete_dialog_font(&g_sound_dialog_font);
-    delete_dialog_font(&g_sound_dialog_bold_font);
-    EndDialog(dialog, 0);
-    return result;
+    return end_dialog(dialog, &g_sound_dialog_font, &g_sound_dialog_bold_font, result);
 }
 
 void save_settings(HWND dialog)

@@ -101,11 +101,8 @@ INT_PTR on_init_dialog(HWND dialog)
 
 INT_PTR close_dialog(HWND dialog, INT_PTR result)
 {
-    delete_dialog_font(&g_grid_dialog_font);
-    delete_dialog_font(&g_grid_dialog_bold_font);
     delete_dialog_font(&g_grid_dialog_underline_font);
-    EndDialog(dialog, 0);
-    return result;
+    return end_dialog(dialog, &g_grid_dialog_font, &g_grid_dialog_bold_font, result);
 }
 
 // A line without a chosen entry keeps the name it was opened with; the
