@@ -22,6 +22,16 @@ void give_font(HWND dialog, const int32_t *ids, int32_t count, HFONT font)
         SendDlgItemMessageA(dialog, ids[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+void make_dialog_fonts(HWND dialog, const int32_t *plain_ids, int32_t plain_count,
+                       const int32_t *bold_ids, int32_t bold_count, HFONT *font,
+                       HFONT *bold_font)
+{
+    *font = create_dialog_font(0, 0);
+    give_font(dialog, plain_ids, plain_count, *font);
+    *bold_font = create_dialog_font(FW_BOLD, 0);
+    give_font(dialog, bold_ids, bold_count, *bold_font);
+}
+
 void delete_dialog_font(HFONT *font)
 {
     if (*font)

@@ -13,6 +13,11 @@ HFONT create_dialog_font(int32_t weight, int32_t underline);
 // WM_SETFONT, redraw on, to each of the count controls.
 void give_font(HWND dialog, const int32_t *ids, int32_t count, HFONT font);
 
+// The dialog's two fonts made (normal and bold) and given to their controls.
+void make_dialog_fonts(HWND dialog, const int32_t *plain_ids, int32_t plain_count,
+                       const int32_t *bold_ids, int32_t bold_count, HFONT *font,
+                       HFONT *bold_font);
+
 // The font in *font deleted and forgotten, so that no way out deletes it twice.
 void delete_dialog_font(HFONT *font);
 
