@@ -267,7 +267,14 @@ LRESULT on_erase_background(HWND window, HDC dc)
     HGDIOBJ previous = SelectObject(dc, brush);
     RECT client;
     GetClientRect(window, &client);
+    // The painter fills the whole board first thing, so the board is left out:
+    // erasing it would only flash the window colour over the rows until the
+    // paint, and costs a passing's repaint the time of a second fill.
+    const int saved = SaveDC(dc);
+    const RECT &board = g_board_layout.board;
+    ExcludeClipRect(dc, board.left, board.top, board.right, board.bottom);
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
+    RestoreDC(dc, saved);
     SelectObject(dc, previous);
     DeleteObject(brush);
     return 1;

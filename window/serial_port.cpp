@@ -96,8 +96,18 @@ int32_t read_com_port(unsigned char *buffer, int32_t wanted, int32_t *count_read
     if (!port_is_open() || wanted < 0) {
         return 0;
     }
+    // Bytes already waiting are read alone: asking for more would sit out the
+    // read time-outs (about a millisecond under Wine) on every passing. With
+    // nothing waiting the read runs as set up and hands back what arrives.
+    DWORD errors = 0;
+    COMSTAT status;
+    DWORD asked = static_cast<DWORD>(wanted);
+    if (ClearCommError(g_com_handle, &errors, &status) && status.cbInQue > 0 &&
+        status.cbInQue < asked) {
+        asked = status.cbInQue;
+    }
     DWORD got = 0;
-    BOOL ok = ReadFile(g_com_handle, buffer, static_cast<DWORD>(wanted), &got, NULL);
+    BOOL ok = ReadFile(g_com_handle, buffer, asked, &got, NULL);
     *count_read = ok ? static_cast<int32_t>(got) : 0;
     return ok ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include "race_fixture.h"
 
 #include <stdio.h>
+#include <string.h>
 
 #include <algorithm>
 #include <string>
@@ -26,9 +27,17 @@ class EngineLatency : public RaceWindow {};
 
 TEST_F(EngineLatency, PassingToRepaintedBoardWithTwentyCars)
 {
-    font_height_ = -12;
     plug_decoder("vq2usb");
     write_settings();
+    // The board as shipped: its gradients, fonts and widths are what a race
+    // director sees, and what a passing's repaint has to draw.
+    DisplaySettings shipped;
+    CustomColours custom;
+    memset(&shipped, 0, sizeof shipped);
+    char shipped_file[MAX_PATH];
+    snprintf(shipped_file, sizeof shipped_file, "%s/%s", SHIPPED_DATA_DIR, DISPLAY_SETTINGS_FILE);
+    ASSERT_EQ(1, read_display_settings(shipped_file, &shipped, &custom));
+    ASSERT_EQ(1, write_display_settings(DISPLAY_SETTINGS_FILE, &shipped, &custom));
     create_window();
     ShowWindow(window_, SW_SHOWMAXIMIZED);
     UpdateWindow(window_);
