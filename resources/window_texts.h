@@ -19,6 +19,8 @@ extern const char MENU_DISPLAY_TEXT[];
 extern const char MENU_INTERFACE_TEXT[];
 extern const char MENU_HELP_POPUP_TEXT[];
 extern const char MENU_HELP_TEXT[];
+// The help document, from the program folder.
+extern const char HELP_DOCUMENT_TEXT[];
 
 // Race controls
 extern const char START_BUTTON_TEXT[];

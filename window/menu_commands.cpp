@@ -3,6 +3,9 @@
 // steps after a dialog run however it was closed.
 #include "menu_commands.h"
 
+#include <shellapi.h>
+#include <string.h>
+
 #include "interface_dialog.h"
 #include "interface_settings.h"
 #include "link_supervision.h"
@@ -92,6 +95,18 @@ void detailed_results_command(HWND window)
         show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT);
 }
 
+// The help document beside the program; a folder too deep for the path
+// opens nothing rather than a cut path.
+void help_command(HWND window)
+{
+    char path[MAX_PATH];
+    if (strlen(g_program_folder) + strlen(HELP_DOCUMENT_TEXT) >= sizeof path)
+        return;
+    strcpy(path, g_program_folder);
+    strcat(path, HELP_DOCUMENT_TEXT);
+    ShellExecuteA(window, "open", path, 0, 0, SW_SHOWNORMAL);
+}
+
 }  // namespace
 
 int32_t handle_menu_command(HWND window, int32_t id)
@@ -102,6 +117,7 @@ int32_t handle_menu_command(HWND window, int32_t id)
     case IDM_SOUND_SETTINGS: sound_settings_command(window); return 1;
     case IDM_INTERFACE_SETTINGS: interface_settings_command(window); return 1;
     case IDM_DETAILED_RESULTS: detailed_results_command(window); return 1;
+    case IDM_HELP: help_command(window); return 1;
     default: return 0;
     }
 }

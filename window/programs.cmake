@@ -10,8 +10,8 @@ set(GENERATED_STAMP ${GENERATED_DIR}/.generated)
 set(DATAGEN ${RACETIMER_ROOT}/tools/datagen)
 set(RESOURCE_SCRIPT ${RACETIMER_ROOT}/resources/racetimer.rc)
 
-# Sounds, images and the bitmaps compiled into the resources.
-file(GLOB DATAGEN_SOURCES CONFIGURE_DEPENDS ${DATAGEN}/*)
+# Sounds, images, help documents and the bitmaps compiled into the resources.
+file(GLOB DATAGEN_SOURCES CONFIGURE_DEPENDS ${DATAGEN}/* ${RACETIMER_ROOT}/guides/*.ms)
 add_custom_command(OUTPUT ${GENERATED_STAMP}
                    COMMAND ${DATAGEN}/generate ${GENERATED_DIR}
                    COMMAND ${CMAKE_COMMAND} -E touch ${GENERATED_STAMP}
@@ -42,6 +42,7 @@ foreach(lang IN LISTS RACETIMER_LANGUAGES)
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${RACETIMER_ROOT}/data ${folder}
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/sons ${folder}/sons
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/images ${folder}/images
+                     COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/guides ${folder}/guides
                      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${folder}
                      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
                      DEPENDS ${program} ${PROGRAM_DATA} ${GENERATED_STAMP}

@@ -192,6 +192,14 @@ class Generated(unittest.TestCase):
             sizes.append(w)
         self.assertEqual(sizes, [16, 32, 48])
 
+    def test_help_documents_are_pdf_pages(self):
+        for name in ("HelpOrlaSequentFR.pdf", "HelpOrlaSequentGB.pdf"):
+            with self.subTest(name=name), open(self.path("guides", name), "rb") as f:
+                data = f.read()
+                self.assertTrue(data.startswith(b"%PDF-"))
+                self.assertIn(b"/Type /Page", data.replace(b"/Type/Page", b"/Type /Page"))
+                self.assertIn(b"%%EOF", data[-32:])
+
     def test_rerun_keeps_fresh_files_and_remakes_missing_ones_identically(self):
         kept = self.path("sons", "un.wav")
         before = os.stat(kept).st_mtime_ns

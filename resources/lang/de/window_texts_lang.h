@@ -14,6 +14,7 @@
 #define TXT_MENU_INTERFACE "Schnittstelle"
 #define TXT_MENU_HELP_POPUP "?"
 #define TXT_MENU_HELP "Hilfe"
+#define TXT_HELP_DOCUMENT "\\guides\\HelpOrlaSequentGB.pdf"
 
 #define TXT_START_BUTTON "Start"
 #define TXT_START_LABEL "Start"

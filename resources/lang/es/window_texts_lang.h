@@ -14,6 +14,7 @@
 #define TXT_MENU_INTERFACE "Interfaz"
 #define TXT_MENU_HELP_POPUP "?"
 #define TXT_MENU_HELP "Ayuda"
+#define TXT_HELP_DOCUMENT "\\guides\\HelpOrlaSequentGB.pdf"
 
 #define TXT_START_BUTTON "Salida"
 #define TXT_START_LABEL "Salida"

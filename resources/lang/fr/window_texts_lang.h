@@ -14,6 +14,7 @@
 #define TXT_MENU_INTERFACE "Interface"
 #define TXT_MENU_HELP_POPUP "?"
 #define TXT_MENU_HELP "Aide"
+#define TXT_HELP_DOCUMENT "\\guides\\HelpOrlaSequentFR.pdf"
 
 #define TXT_START_BUTTON "Depart"
 #define TXT_START_LABEL "Départ"

@@ -14,6 +14,7 @@
 #define TXT_MENU_INTERFACE "Interfaccia"
 #define TXT_MENU_HELP_POPUP "?"
 #define TXT_MENU_HELP "Aiuto"
+#define TXT_HELP_DOCUMENT "\\guides\\HelpOrlaSequentGB.pdf"
 
 #define TXT_START_BUTTON "Avvia"
 #define TXT_START_LABEL "Avvia"

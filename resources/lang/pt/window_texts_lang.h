@@ -14,6 +14,7 @@
 #define TXT_MENU_INTERFACE "Interface"
 #define TXT_MENU_HELP_POPUP "?"
 #define TXT_MENU_HELP "Ajuda"
+#define TXT_HELP_DOCUMENT "\\guides\\HelpOrlaSequentGB.pdf"
 
 #define TXT_START_BUTTON "Partida"
 #define TXT_START_LABEL "Partida"
