@@ -72,4 +72,17 @@
 #define TXT_SOUND_RACE_END "Sinal sonoro no fim da corrida"
 #define TXT_SOUND_CAR_END "Anúncio falado do fim da corrida de cada carro"
 
+// Pilot database
+#define TXT_PILOT_DB_CAPTION "Base de dados Pilotos"
+#define TXT_PILOT_DB_TITLE "Base de dados : Lista dos pilotos"
+#define TXT_PILOT_DB_NEW_LABEL " Novo :"
+#define TXT_PILOT_DB_NUMBER_LABEL " N°ID"
+#define TXT_PILOT_DB_LIST_LABEL "Pilotos (1000 máx)"
+#define TXT_PILOT_DB_ADD "Adicionar"
+#define TXT_PILOT_DB_DELETE "Apagar"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "N° Chips"
+#define TXT_PILOT_DB_SCAN "Scan"
+#define SIZE_PILOT_DB_NEW_LABEL_X 25
+#define SIZE_PILOT_DB_NEW_LABEL_WIDTH 25
+
 #endif
