@@ -242,6 +242,17 @@ void take_scan_frame(const DecoderPassing *passing)
 
 const PassingHandover SCAN_HANDOVER = {take_scan_frame, 0};
 
+// One read for the phase, its passings taken as they complete; the phase
+// ends when no car is left for it to wait for.
+void run_scan_phase(const int32_t *phase, void (*end_phase)(void))
+{
+    g_scan_assigned_count = 0;
+    read_passings(&SCAN_HANDOVER);
+    count_assigned_cars();
+    if (g_scan_active && *phase && g_scan_assigned_count == GRID_SLOTS)
+        end_phase();
+}
+
 }  // namespace
 
 void run_scan_command(HWND window)
@@ -256,20 +267,10 @@ void run_scan_command(HWND window)
 
 void run_scan_tick(void)
 {
-    if (g_scan_learning) {
-        g_scan_assigned_count = 0;
-        read_passings(&SCAN_HANDOVER);
-        count_assigned_cars();
-        if (g_scan_active && g_scan_learning && g_scan_assigned_count == GRID_SLOTS)
-            begin_scan_verification();
-    }
-    if (g_scan_verifying) {
-        g_scan_assigned_count = 0;
-        read_passings(&SCAN_HANDOVER);
-        count_assigned_cars();
-        if (g_scan_active && g_scan_verifying && g_scan_assigned_count == GRID_SLOTS)
-            finish_scan();
-    }
+    if (g_scan_learning)
+        run_scan_phase(&g_scan_learning, begin_scan_verification);
+    if (g_scan_verifying)
+        run_scan_phase(&g_scan_verifying, finish_scan);
 }
 
 void take_scan_passing(const char *transponder)
