@@ -6,6 +6,22 @@
 // A group box of the starting grid dialog, below its visible area.
 #define IDC_FRAME 101
 
+// Pilot database (BASEPILOTES)
+#define IDC_PILOT_DB_ADD 2101
+#define IDC_PILOT_DB_DELETE 2102
+#define IDC_PILOT_DB_NUMBER 2103
+#define IDC_PILOT_DB_LIST 2104
+#define IDC_PILOT_DB_NEW_NAME 2105
+#define IDC_PILOT_DB_NAME 2106
+#define IDC_PILOT_DB_TRANSPONDER 2107
+#define IDC_PILOT_DB_SCAN 2108
+#define IDC_PILOT_DB_SCAN_STATE 2109
+#define IDC_PILOT_DB_TITLE 2110
+#define IDC_PILOT_DB_NEW_LABEL 2111
+#define IDC_PILOT_DB_NUMBER_LABEL 2112
+#define IDC_PILOT_DB_LIST_LABEL 2113
+#define IDC_PILOT_DB_TRANSPONDER_LABEL 2114
+
 // Starting grid (COURSEPILOTES). Grid line n has the list IDC_GRID_SLOT_1 + n - 1
 // and the label IDC_GRID_SLOT_LABEL_1 + n - 1.
 #define IDC_GRID_SLOT_1 3101

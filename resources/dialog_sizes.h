@@ -8,6 +8,20 @@
 #define SIZE_DIALOG_CANCEL_WIDTH 30
 #endif
 
+// Pilot database: the new-name label and the transponder label.
+#ifndef SIZE_PILOT_DB_NEW_LABEL_X
+#define SIZE_PILOT_DB_NEW_LABEL_X 15
+#endif
+#ifndef SIZE_PILOT_DB_NEW_LABEL_WIDTH
+#define SIZE_PILOT_DB_NEW_LABEL_WIDTH 35
+#endif
+#ifndef SIZE_PILOT_DB_TRANSPONDER_LABEL_X
+#define SIZE_PILOT_DB_TRANSPONDER_LABEL_X 205
+#endif
+#ifndef SIZE_PILOT_DB_TRANSPONDER_LABEL_WIDTH
+#define SIZE_PILOT_DB_TRANSPONDER_LABEL_WIDTH 30
+#endif
+
 // Starting grid: the column labels and the race name label.
 #ifndef SIZE_GRID_COLUMN_X
 #define SIZE_GRID_COLUMN_X 40

@@ -34,6 +34,10 @@ extern const char OWN_CHIPS_TEXT[];
 extern const char MIXED_SCAN_TEXT[];
 extern const char SCAN_TEXT[];
 extern const char SCAN_OFF_TEXT[];
+// The scan status while it learns, while it verifies and once verified.
+extern const char SCAN_LEARNING_TEXT[];
+extern const char SCAN_VERIFYING_TEXT[];
+extern const char SCAN_VERIFIED_TEXT[];
 extern const char DURATION_TEXT[];
 extern const char RACE_BY_TIME_TEXT[];
 extern const char RACE_BY_LAPS_TEXT[];

@@ -48,18 +48,49 @@ int32_t add_framed_byte(int32_t *frame, int32_t *count, int32_t byte, int32_t ty
 }
 
 // Stores one byte of a VQ1 pair; returns 1 when the pair is complete.
-int32_t add_pair_byte(int32_t byte)
+int32_t add_pair_byte(int32_t *frame, int32_t *count, int32_t byte)
 {
     // A half passing frame left by a VQ2 stream is no part of a pair.
-    if (g_stream_count < 0 || g_stream_count >= VQ1_PASSING_LENGTH) {
-        g_stream_count = 0;
+    if (*count < 0 || *count >= VQ1_PASSING_LENGTH) {
+        *count = 0;
     }
-    g_stream_frame[g_stream_count] = byte;
-    g_stream_count += 1;
-    return g_stream_count == VQ1_PASSING_LENGTH;
+    frame[*count] = byte;
+    *count += 1;
+    return *count == VQ1_PASSING_LENGTH;
 }
 
 }  // namespace
+
+int32_t passing_format(const char *decoder_kind)
+{
+    if (decoder_kind == 0) {
+        return PASSING_FORMAT_NONE;
+    }
+    if (strcmp(decoder_kind, DECODER_KIND_VQ1) == 0) {
+        return PASSING_FORMAT_VQ1;
+    }
+    if (strcmp(decoder_kind, DECODER_KIND_VQ2_USB) == 0 ||
+        strcmp(decoder_kind, DECODER_KIND_VQ2_BLUETOOTH) == 0) {
+        return PASSING_FORMAT_VQ2;
+    }
+    return PASSING_FORMAT_NONE;
+}
+
+int32_t add_passing_byte(int32_t *frame, int32_t *count, int32_t byte, int32_t format)
+{
+    if (format == PASSING_FORMAT_VQ1) {
+        return add_pair_byte(frame, count, byte);
+    }
+    if (format == PASSING_FORMAT_VQ2) {
+        return add_framed_byte(frame, count, byte, FRAME_PASSING, VQ2_PASSING_LENGTH);
+    }
+    return 0;
+}
+
+int32_t passing_transponder_number(const int32_t *frame, int32_t format)
+{
+    return format == PASSING_FORMAT_VQ1 ? frame[0] * 256 + frame[1] : frame[4] * 256 + frame[5];
+}
 
 void format_transponder(char *text, int32_t number)
 {
@@ -92,37 +123,24 @@ int32_t counter_elapsed_ms(int64_t start, int64_t now, int64_t frequency, int64_
 void parse_stream_bytes(const unsigned char *bytes, int32_t count, const char *decoder_kind,
                         const PassingHandover *handover)
 {
-    if (decoder_kind == 0 || bytes == 0) {
-        return;
-    }
-    const int32_t vq1 = strcmp(decoder_kind, DECODER_KIND_VQ1) == 0;
-    const int32_t vq2 = strcmp(decoder_kind, DECODER_KIND_VQ2_USB) == 0 ||
-                        strcmp(decoder_kind, DECODER_KIND_VQ2_BLUETOOTH) == 0;
-    if (!vq1 && !vq2) {
+    const int32_t format = passing_format(decoder_kind);
+    if (format == PASSING_FORMAT_NONE || bytes == 0) {
         return;
     }
     for (int32_t i = 0; i < count; ++i) {
+        if (!add_passing_byte(g_stream_frame, &g_stream_count, bytes[i], format)) {
+            continue;
+        }
         DecoderPassing passing;
-        if (vq1) {
-            if (!add_pair_byte(bytes[i])) {
-                continue;
-            }
-            format_transponder(passing.transponder, g_stream_frame[0] * 256 + g_stream_frame[1]);
-            passing.passing_ms = 0;
-            passing.counter = 0;
-            if (handover != 0 && handover->read_counter) {
-                passing.counter = read_performance_counter();
-            }
-        } else {
-            if (!add_framed_byte(g_stream_frame, &g_stream_count, bytes[i], FRAME_PASSING,
-                                 VQ2_PASSING_LENGTH)) {
-                continue;
-            }
-            format_transponder(passing.transponder, g_stream_frame[4] * 256 + g_stream_frame[5]);
+        format_transponder(passing.transponder, passing_transponder_number(g_stream_frame, format));
+        passing.passing_ms = 0;
+        passing.counter = 0;
+        if (format == PASSING_FORMAT_VQ2) {
             passing.passing_ms = vq2_passing_ms(g_stream_frame[6], g_stream_frame[7],
                                                 g_stream_frame[8],
                                                 g_stream_frame[9] * 256 + g_stream_frame[10]);
-            passing.counter = 0;
+        } else if (handover != 0 && handover->read_counter) {
+            passing.counter = read_performance_counter();
         }
         // The passing is taken before the next byte: the parser is empty again
         // when the branch runs, whatever the branch does with it.

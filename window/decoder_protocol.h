@@ -84,6 +84,21 @@ struct PassingHandover {
 void parse_stream_bytes(const unsigned char *bytes, int32_t count, const char *decoder_kind,
                         const PassingHandover *handover);
 
+// The passing frames of a decoder kind, one byte at a time, for a parser
+// that keeps its own frame and count (the pilot database dialog's).
+enum {
+    PASSING_FORMAT_NONE = 0,  // not one of the three kinds: every byte is ignored
+    PASSING_FORMAT_VQ1 = 1,   // bare pairs
+    PASSING_FORMAT_VQ2 = 2,   // 11-byte frames behind FF FF FF F0
+};
+int32_t passing_format(const char *decoder_kind);
+// Adds one byte (0 to 255) to frame (11 int32) and count; returns 1 when it
+// completes a passing, whose count the caller then empties. A VQ2 frame's
+// header slides one byte at a time past anything that is not FF FF FF F0.
+int32_t add_passing_byte(int32_t *frame, int32_t *count, int32_t byte, int32_t format);
+// The transponder number of a completed passing.
+int32_t passing_transponder_number(const int32_t *frame, int32_t format);
+
 // ---------------------------------------------------------------------------
 // Reset-clock answer parser of the countdown's synchronisation. Depart
 // empties it; every completed answer empties it again.

@@ -17,6 +17,7 @@
 #include "run_state.h"
 #include "serial_port.h"
 #include "sound.h"
+#include "transponder_scan.h"
 
 uint32_t g_countdown_start_tick;
 int32_t g_countdown_elapsed_seconds;
@@ -296,6 +297,8 @@ int32_t run_engine_tick(void)
         run_countdown();
     if (g_race_running)
         run_race_tick();
+    if (g_scan_active)
+        run_scan_tick();
     if (!g_race_armed && !g_race_running && !g_scan_active && !g_pilot_dialog_open)
         drain_com_port();
     return 0;

@@ -15,6 +15,7 @@
 #include "race_tick.h"
 #include "run_state.h"
 #include "serial_port.h"
+#include "transponder_scan.h"
 #include "window_texts.h"
 
 int32_t g_keepalive_active;
@@ -195,6 +196,8 @@ void parse_decoder_block(const unsigned char *bytes, int32_t count)
             const int32_t passing_ms = vq2_passing_ms(f[6], f[7], f[8], f[9] * 256 + f[10]);
             if (g_race_running)
                 process_passing(transponder, passing_ms);
+            else if (g_scan_active)
+                take_scan_passing(transponder);
             i += VQ2_PASSING_LENGTH;
         } else {
             i += 1;

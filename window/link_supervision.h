@@ -42,7 +42,7 @@ void send_keepalive(void);
 void reconnect_decoder(void);
 
 // The bytes of one read during an attempt: an identify answer of a VQ2 on
-// USB brings the link back; passings go to the race as any other.
+// USB brings the link back; passings go to the race or the scan as any other.
 void parse_decoder_block(const unsigned char *bytes, int32_t count);
 
 #endif

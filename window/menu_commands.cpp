@@ -10,6 +10,7 @@
 #include "interface_settings.h"
 #include "link_supervision.h"
 #include "main_window.h"
+#include "pilot_database.h"
 #include "race_controls.h"
 #include "race_options.h"
 #include "run_state.h"
@@ -37,6 +38,29 @@ void enable_passage_buttons(HWND window)
         if (line >= 1 && line <= GRID_SLOTS)
             EnableWindow(GetDlgItem(window, IDC_CAR_1 - 1 + line), TRUE);
     }
+}
+
+// The dialog reads the port itself while it is open. After it, the window
+// takes the database from the files whichever way the dialog was closed; in
+// "Mixte (scan)" the grid's transponders, learned ones included, are emptied.
+void pilots_command(HWND window)
+{
+    g_pilot_dialog_open = 1;
+    open_pilot_database_dialog(window);
+    g_pilot_dialog_open = 0;
+    for (int32_t i = 0; i < MAX_PILOTS; i++) {
+        clear_buffer(g_pilot_records[i].name, sizeof g_pilot_records[i].name);
+        clear_buffer(g_pilot_records[i].transponder, sizeof g_pilot_records[i].transponder);
+    }
+    if (!read_pilot_names(g_pilot_records))
+        show_error(window, PILOT_NAMES_FILE_ERROR_TEXT);
+    if (!read_pilot_transponders(g_pilot_records))
+        show_error(window, PILOT_TRANSPONDERS_FILE_ERROR_TEXT);
+    if (g_own_chips_mode == 1)
+        take_transponders_by_name();
+    else
+        clear_transponders();
+    redraw_area(&g_board_layout.board);
 }
 
 // The only command that loads the grid composition: it makes the results
@@ -112,6 +136,7 @@ void help_command(HWND window)
 int32_t handle_menu_command(HWND window, int32_t id)
 {
     switch (id) {
+    case IDM_PILOTS: pilots_command(window); return 1;
     case IDM_STARTING_GRID: starting_grid_command(window); return 1;
     case IDM_RACE_OPTIONS: race_options_command(window); return 1;
     case IDM_SOUND_SETTINGS: sound_settings_command(window); return 1;

@@ -14,6 +14,7 @@
 #include "serial_port.h"
 #include "sound.h"
 #include "texts.h"
+#include "transponder_scan.h"
 #include "window_ids.h"
 #include "window_texts.h"
 
@@ -323,6 +324,7 @@ int32_t handle_race_control(HWND window, int32_t id, int32_t code)
     case IDC_CLEAR: on_clear(window); return 1;
     case IDC_OWN_CHIPS: on_own_chips(window); return 1;
     case IDC_MIXED_SCAN: on_mixed_scan(window); return 1;
+    case IDC_SCAN: run_scan_command(window); return 1;
     case IDC_RACE_BY_TIME: on_race_by_time(window); return 1;
     case IDC_RACE_BY_LAPS: on_race_by_laps(window); return 1;
     case IDC_HOURS:

@@ -7,6 +7,18 @@
 #define TXT_DIALOG_CANCEL "Abbrechen"
 #define SIZE_DIALOG_CANCEL_WIDTH 40
 
+// Pilot database
+#define TXT_PILOT_DB_CAPTION "Fahrerdatenbank"
+#define TXT_PILOT_DB_TITLE "Datenbank : Liste der Fahrer"
+#define TXT_PILOT_DB_NEW_LABEL " Neu :"
+#define TXT_PILOT_DB_NUMBER_LABEL " Nr."
+#define TXT_PILOT_DB_LIST_LABEL "Fahrer (max. 1000)"
+#define TXT_PILOT_DB_ADD "Hinzufügen"
+#define TXT_PILOT_DB_DELETE "Löschen"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "Transp.-Nr."
+#define TXT_PILOT_DB_SCAN "Scan"
+#define SIZE_PILOT_DB_TRANSPONDER_LABEL_WIDTH 37
+
 // Starting grid
 #define TXT_GRID_CAPTION "Fahrer für das Rennen"
 #define TXT_GRID_TITLE "Rennen : Startaufstellung"

@@ -16,6 +16,18 @@
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Cancel"
 
+// Pilot database
+#define TXT_PILOT_DB_CAPTION "Drivers database"
+#define TXT_PILOT_DB_TITLE "Database : List of drivers"
+#define TXT_PILOT_DB_NEW_LABEL " New :"
+#define TXT_PILOT_DB_NUMBER_LABEL " N°ID"
+#define TXT_PILOT_DB_LIST_LABEL "Drivers (1000 max)"
+#define TXT_PILOT_DB_ADD "Add"
+#define TXT_PILOT_DB_DELETE "Delete"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "Transp. N°"
+#define TXT_PILOT_DB_SCAN "Scan"
+#define SIZE_PILOT_DB_TRANSPONDER_LABEL_WIDTH 33
+
 // Starting grid
 #define TXT_GRID_CAPTION "Drivers for the race"
 #define TXT_GRID_TITLE "Race : Starting grid"

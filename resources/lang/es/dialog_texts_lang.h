@@ -7,6 +7,20 @@
 #define TXT_DIALOG_CANCEL "Cancelar"
 #define SIZE_DIALOG_CANCEL_WIDTH 35
 
+// Pilot database
+#define TXT_PILOT_DB_CAPTION "Base de datos Pilotos"
+#define TXT_PILOT_DB_TITLE "Base de datos : Lista de pilotos"
+#define TXT_PILOT_DB_NEW_LABEL " Nuevo:"
+#define TXT_PILOT_DB_NUMBER_LABEL " N°ID"
+#define TXT_PILOT_DB_LIST_LABEL "Pilotos (1000 máx)"
+#define TXT_PILOT_DB_ADD "Añadir"
+#define TXT_PILOT_DB_DELETE "Borrar"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "N° Transp."
+#define TXT_PILOT_DB_SCAN "Scan"
+#define SIZE_PILOT_DB_NEW_LABEL_X 20
+#define SIZE_PILOT_DB_NEW_LABEL_WIDTH 25
+#define SIZE_PILOT_DB_TRANSPONDER_LABEL_WIDTH 35
+
 // Starting grid
 #define TXT_GRID_CAPTION "Pilotos para la carrera"
 #define TXT_GRID_TITLE "Carrera : Parrilla de salida"

@@ -6,6 +6,17 @@
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Echap"
 
+// Pilot database
+#define TXT_PILOT_DB_CAPTION "Base de données Pilotes"
+#define TXT_PILOT_DB_TITLE "Base de données : Liste des pilotes"
+#define TXT_PILOT_DB_NEW_LABEL " Nouveau :"
+#define TXT_PILOT_DB_NUMBER_LABEL " N°ID"
+#define TXT_PILOT_DB_LIST_LABEL "Pilotes (1000 max)"
+#define TXT_PILOT_DB_ADD "Ajouter"
+#define TXT_PILOT_DB_DELETE "Supprimer"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "N° Puces"
+#define TXT_PILOT_DB_SCAN "Scan"
+
 // Starting grid
 #define TXT_GRID_CAPTION "Pilotes pour la course"
 #define TXT_GRID_TITLE "Course : Grille de départ"

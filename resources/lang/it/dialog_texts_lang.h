@@ -6,6 +6,19 @@
 #define TXT_DIALOG_OK "Ok"
 #define TXT_DIALOG_CANCEL "Annulla"
 
+// Pilot database
+#define TXT_PILOT_DB_CAPTION "Database Piloti"
+#define TXT_PILOT_DB_TITLE "Database : Elenco dei piloti"
+#define TXT_PILOT_DB_NEW_LABEL " Nuovo :"
+#define TXT_PILOT_DB_NUMBER_LABEL " N°ID"
+#define TXT_PILOT_DB_LIST_LABEL "Piloti (max 1000)"
+#define TXT_PILOT_DB_ADD "Aggiungi"
+#define TXT_PILOT_DB_DELETE "Elimina"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "N° Transp."
+#define TXT_PILOT_DB_SCAN "Scan"
+#define SIZE_PILOT_DB_TRANSPONDER_LABEL_X 202
+#define SIZE_PILOT_DB_TRANSPONDER_LABEL_WIDTH 36
+
 // Starting grid
 #define TXT_GRID_CAPTION "Piloti per la gara"
 #define TXT_GRID_TITLE "Gara : Griglia di partenza"

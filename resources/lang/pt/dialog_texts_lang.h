@@ -7,6 +7,19 @@
 #define TXT_DIALOG_CANCEL "Cancelar"
 #define SIZE_DIALOG_CANCEL_WIDTH 35
 
+// Pilot database
+#define TXT_PILOT_DB_CAPTION "Base de dados Pilotos"
+#define TXT_PILOT_DB_TITLE "Base de dados : Lista dos pilotos"
+#define TXT_PILOT_DB_NEW_LABEL " Novo :"
+#define TXT_PILOT_DB_NUMBER_LABEL " N°ID"
+#define TXT_PILOT_DB_LIST_LABEL "Pilotos (1000 máx)"
+#define TXT_PILOT_DB_ADD "Adicionar"
+#define TXT_PILOT_DB_DELETE "Apagar"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "N° Chips"
+#define TXT_PILOT_DB_SCAN "Scan"
+#define SIZE_PILOT_DB_NEW_LABEL_X 25
+#define SIZE_PILOT_DB_NEW_LABEL_WIDTH 25
+
 // Starting grid
 #define TXT_GRID_CAPTION "Pilotos para a corrida"
 #define TXT_GRID_TITLE "Corrida : Grelha de partida"

@@ -1,0 +1,313 @@
+// The pilot database dialog opened by the Pilotes menu command of the main
+// window: pilots added and deleted, transponders typed or read from a
+// simulated decoder with the dialog's Scan, the two files Ok writes, and what
+// the window takes from them after the dialog in both transponder modes.
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "dialog_ids.h"
+#include "main_window.h"
+#include "pilot_database.h"
+#include "race_fixture.h"
+#include "run_state.h"
+#include "window_ids.h"
+
+namespace {
+
+const char NAMES_FILE[] = "BaseDonn\xE9" "esNomPilotes.bd";
+const char TRANSPONDERS_FILE[] = "BaseDonn\xE9" "esPuce.bd";
+const char NAMES_ERROR[] = "Erreur: impossible d'ouvrir la base de donn\xE9" "es Pilotes";
+const char TRANSPONDERS_ERROR[] =
+    "Erreur: impossible d'ouvrir la base de donn\xE9" "es Transpondeurs";
+
+std::vector<std::string> listed(HWND dialog)
+{
+    std::vector<std::string> names;
+    HWND list = GetDlgItem(dialog, IDC_PILOT_DB_LIST);
+    const LRESULT n = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; i++) {
+        char name[64] = "";
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(name));
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::string number_shown(HWND dialog)
+{
+    char number[16] = "";
+    SendDlgItemMessageA(dialog, IDC_PILOT_DB_NUMBER, LB_GETTEXT, 0,
+                        reinterpret_cast<LPARAM>(number));
+    return number;
+}
+
+int selected(HWND dialog)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_PILOT_DB_LIST, LB_GETCURSEL, 0, 0));
+}
+
+// What a click on a list entry does.
+void select(HWND dialog, int index)
+{
+    SendDlgItemMessageA(dialog, IDC_PILOT_DB_LIST, LB_SETCURSEL, index, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PILOT_DB_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PILOT_DB_LIST)));
+}
+
+void add(HWND dialog, const char *name)
+{
+    DialogDriver::set_text(dialog, IDC_PILOT_DB_NEW_NAME, name);
+    DialogDriver::click(dialog, IDC_PILOT_DB_ADD);
+}
+
+bool read_only(HWND dialog, int id)
+{
+    return (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+class PilotDatabase : public RaceWindow {
+protected:
+    void SetUp() override
+    {
+        RaceWindow::SetUp();
+        memset(g_pilot_dialog_decoder_kind, 0, sizeof g_pilot_dialog_decoder_kind);
+        g_scan_lamp_phase = 0;
+        write_database();
+    }
+
+    // After write_settings(), which writes an empty one.
+    void write_database()
+    {
+        write_file(NAMES_FILE, "bruno\r\nAlice\r\n");
+        write_file(TRANSPONDERS_FILE, "000102\r\n000101\r\n");
+    }
+
+    // The Pilotes command, with its dialog driven by the script.
+    void run(DialogDriver::Script script)
+    {
+        drive_dialog(
+            pilot_database_dialog_proc,
+            [&] { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_PILOTS, 0), 0); },
+            std::move(script));
+        EXPECT_EQ(0, g_pilot_dialog_open);
+    }
+
+    // One tick of the dialog's timer after the clock moved on by ms.
+    void dialog_tick(HWND dialog, uint32_t ms = 10)
+    {
+        clock_.advance(ms);
+        SendMessageA(dialog, WM_TIMER, 1, 0);
+    }
+};
+
+TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
+{
+    create_window();
+    run([](HWND dialog) {
+        EXPECT_EQ(1, g_pilot_dialog_open);
+        // As the files hold them, the first selected.
+        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"bruno", "Alice"}));
+        EXPECT_EQ("1", number_shown(dialog));
+        EXPECT_EQ("bruno", DialogDriver::text(dialog, IDC_PILOT_DB_NAME));
+        EXPECT_EQ("000102", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+
+        add(dialog, "Chlo\xE9");
+        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"Alice", "bruno", "Chlo\xE9"}));
+        EXPECT_EQ(2, selected(dialog));
+        EXPECT_EQ("3", number_shown(dialog));
+        EXPECT_EQ("", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
+        EXPECT_EQ("", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "00103");  // too short
+        EXPECT_STREQ("", g_pilot_dialog_records[2].transponder);
+        DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "000103");
+        EXPECT_STREQ("000103", g_pilot_dialog_records[2].transponder);
+
+        // Refused silently, the name left typed in.
+        for (const char *refused : {"ALICE", " Zoe", ""}) {
+            add(dialog, refused);
+            EXPECT_EQ(3u, listed(dialog).size()) << refused;
+            EXPECT_EQ(refused, DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
+        }
+
+        // A shorter transponder typed over Alice's keeps the one she has.
+        select(dialog, 0);
+        EXPECT_EQ("1", number_shown(dialog));
+        EXPECT_EQ("000101", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "99");
+
+        // Supprimer takes bruno away, then adds the name left typed in.
+        select(dialog, 1);
+        DialogDriver::set_text(dialog, IDC_PILOT_DB_NEW_NAME, "Dora");
+        DialogDriver::click(dialog, IDC_PILOT_DB_DELETE);
+        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"Alice", "Chlo\xE9", "Dora"}));
+        EXPECT_EQ(2, selected(dialog));
+        DialogDriver::command(dialog, IDOK);
+    });
+    EXPECT_EQ("Alice\r\nChlo\xE9\r\nDora\r\n", read_file(NAMES_FILE));
+    EXPECT_EQ("000101\r\n000103\r\n\r\n", read_file(TRANSPONDERS_FILE));
+    EXPECT_TRUE(boxes_.boxes().empty());
+    // The window's database is the files' again.
+    EXPECT_STREQ("Chlo\xE9", g_pilot_records[1].name);
+    EXPECT_STREQ("000103", g_pilot_records[1].transponder);
+}
+
+TEST_F(PilotDatabase, WaysOutWithoutOkWriteNothingAndStopTheScan)
+{
+    create_window();
+    for (const auto &way_out : DialogDriver::ways_out_without_ok()) {
+        run([&way_out](HWND dialog) {
+            add(dialog, "Dora");
+            DialogDriver::click(dialog, IDC_PILOT_DB_SCAN);
+            ASSERT_EQ(1, g_pilot_scan_on);
+            way_out(dialog);
+        });
+        EXPECT_EQ(0, g_pilot_scan_on);
+        EXPECT_EQ("bruno\r\nAlice\r\n", read_file(NAMES_FILE));
+    }
+}
+
+TEST_F(PilotDatabase, ScanReadsTheDecodersPassingsIntoTheSelectedPilot)
+{
+    plug_decoder("vq2usb");
+    write_settings();
+    write_database();
+    create_window();
+    run([this](HWND dialog) {
+        EXPECT_STREQ("ZelquanodrimVQ2", g_pilot_dialog_decoder_kind);
+        select(dialog, 1);
+        DialogDriver::click(dialog, IDC_PILOT_DB_SCAN);
+        EXPECT_EQ("On", DialogDriver::text(dialog, IDC_PILOT_DB_SCAN_STATE));
+        EXPECT_TRUE(read_only(dialog, IDC_PILOT_DB_TRANSPONDER));
+        EXPECT_EQ(1, g_scan_lamp_phase);
+
+        // Garbage before the header is skipped; a frame cut in two is
+        // completed by the second read.
+        send_raw("00 FF FF FF FF F0 01");
+        dialog_tick(dialog);
+        EXPECT_EQ("000101", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        send_raw("F5 00 00 01 48 E5");
+        dialog_tick(dialog);
+        EXPECT_EQ("000501", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        EXPECT_STREQ("000501", g_pilot_dialog_records[1].transponder);
+
+        // The next pilot selected, the next car crossing.
+        select(dialog, 0);
+        pass(502, 2000);
+        dialog_tick(dialog);
+        EXPECT_STREQ("000502", g_pilot_dialog_records[0].transponder);
+
+        // The lamp: about 21 cs an image, a cycle of 84 cs, image 4 kept to
+        // the first tick of the next cycle, and cycling on after a late tick.
+        dialog_tick(dialog, 200);
+        EXPECT_EQ(2, g_scan_lamp_phase);
+        dialog_tick(dialog, 210);
+        EXPECT_EQ(3, g_scan_lamp_phase);
+        dialog_tick(dialog, 210);
+        EXPECT_EQ(4, g_scan_lamp_phase);
+        dialog_tick(dialog, 220);
+        EXPECT_EQ(0, g_scan_lamp_phase);
+        dialog_tick(dialog);
+        EXPECT_EQ(1, g_scan_lamp_phase);
+        dialog_tick(dialog, 500);
+        dialog_tick(dialog, 400);
+        dialog_tick(dialog);
+        EXPECT_EQ(1, g_scan_lamp_phase);
+
+        // Ajouter switches the Scan off.
+        add(dialog, "Chloe");
+        EXPECT_EQ(0, g_pilot_scan_on);
+        EXPECT_FALSE(DialogDriver::checked(dialog, IDC_PILOT_DB_SCAN));
+        EXPECT_FALSE(read_only(dialog, IDC_PILOT_DB_TRANSPONDER));
+        EXPECT_EQ("Off", DialogDriver::text(dialog, IDC_PILOT_DB_SCAN_STATE));
+        DialogDriver::command(dialog, IDOK);
+    });
+    EXPECT_EQ("000501\r\n000502\r\n\r\n", read_file(TRANSPONDERS_FILE));
+}
+
+TEST_F(PilotDatabase, ScanOfAVq1TakesTheBytesInPairs)
+{
+    plug_decoder("vq1");
+    write_settings();
+    write_database();
+    create_window();
+    run([this](HWND dialog) {
+        DialogDriver::click(dialog, IDC_PILOT_DB_SCAN);
+        // Two numbers in one read: the last one stays.
+        send_raw("00 07 FF FF");
+        dialog_tick(dialog);
+        EXPECT_EQ("065535", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        DialogDriver::command(dialog, IDOK);
+    });
+    EXPECT_EQ("065535\r\n000101\r\n", read_file(TRANSPONDERS_FILE));
+}
+
+TEST_F(PilotDatabase, MixedScanEmptiesEveryGridTransponderAndOwnChipsTakeThemByName)
+{
+    create_window();
+    compose_grid(THREE_CARS);
+    press(IDC_MIXED_SCAN);
+    // As a scan leaves them.
+    strcpy(g_grid_composition[0].transponder, "000501");
+    strcpy(g_car_records[0].transponder, "000501");
+    strcpy(g_board_rows[0].transponder, "000501");
+    run([](HWND dialog) { DialogDriver::command(dialog, IDCANCEL); });
+    for (int k = 0; k < GRID_SLOTS; k++) {
+        EXPECT_STREQ("", g_grid_composition[k].transponder) << k;
+        EXPECT_STREQ("", g_car_records[k].transponder) << k;
+        EXPECT_STREQ("", g_ranking[k].transponder) << k;
+        EXPECT_STREQ("", g_board_rows[k].transponder) << k;
+    }
+
+    press(IDC_OWN_CHIPS);
+    run([](HWND dialog) {
+        select(dialog, 1);
+        DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "000999");
+        DialogDriver::command(dialog, IDOK);
+    });
+    EXPECT_STREQ("000999", g_grid_composition[0].transponder);
+    EXPECT_STREQ("000999", g_car_records[0].transponder);
+    EXPECT_STREQ("000999", g_ranking[0].transponder);
+    EXPECT_STREQ("000999", g_board_rows[0].transponder);
+    // Bruno and Chloe are not in the database: they keep what they held.
+    EXPECT_STREQ("", g_car_records[1].transponder);
+}
+
+TEST_F(PilotDatabase, FilesThatCannotBeReadOrWrittenAreToldByTheDialogAndTheWindow)
+{
+    create_window();
+    remove(NAMES_FILE);
+    remove(TRANSPONDERS_FILE);
+    run([](HWND dialog) {
+        EXPECT_TRUE(listed(dialog).empty());
+        EXPECT_EQ("", DialogDriver::text(dialog, IDC_PILOT_DB_NAME));
+        DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "000123");  // nobody's
+        DialogDriver::command(dialog, IDCANCEL);
+    });
+    ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{NAMES_ERROR, TRANSPONDERS_ERROR,
+                                                        NAMES_ERROR, TRANSPONDERS_ERROR}));
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ("Erreur", boxes_.boxes()[i].caption);
+        EXPECT_EQ(i >= 2, boxes_.boxes()[i].hand_icon) << i;
+        EXPECT_EQ(i >= 2, boxes_.boxes()[i].owner == window_) << i;
+    }
+
+    // A transponder file that cannot be written: told, and the names still written.
+    boxes_.clear();
+    write_file(NAMES_FILE, "Alice\r\n");
+    ASSERT_TRUE(CreateDirectoryA(TRANSPONDERS_FILE, 0));
+    run([](HWND dialog) {
+        add(dialog, "Bruno");
+        DialogDriver::command(dialog, IDOK);
+    });
+    EXPECT_EQ("Alice\r\nBruno\r\n", read_file(NAMES_FILE));
+    ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{TRANSPONDERS_ERROR, TRANSPONDERS_ERROR,
+                                                        TRANSPONDERS_ERROR}));
+    EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
+    EXPECT_TRUE(boxes_.boxes()[2].hand_icon);
+    EXPECT_STREQ("Bruno", g_pilot_records[1].name);
+}
+
+}  // namespace
