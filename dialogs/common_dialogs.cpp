@@ -3,35 +3,18 @@
 
 namespace {
 
-const CommonDialogHooks *g_common_dialog_hooks;
+const CommonDialogHooks SYSTEM_CHOOSERS = {ChooseColorA, ChooseFontA, GetOpenFileNameA,
+                                           GetSaveFileNameA};
+const CommonDialogHooks *g_common_dialog_hooks = &SYSTEM_CHOOSERS;
 
 }  // namespace
 
-BOOL choose_colour(CHOOSECOLORA *choice)
+const CommonDialogHooks *common_dialogs(void)
 {
-    return g_common_dialog_hooks ? g_common_dialog_hooks->choose_colour(choice)
-                                 : ChooseColorA(choice);
-}
-
-BOOL choose_font(CHOOSEFONTA *choice)
-{
-    return g_common_dialog_hooks ? g_common_dialog_hooks->choose_font(choice)
-                                 : ChooseFontA(choice);
-}
-
-BOOL choose_file_to_open(OPENFILENAMEA *choice)
-{
-    return g_common_dialog_hooks ? g_common_dialog_hooks->open_file(choice)
-                                 : GetOpenFileNameA(choice);
-}
-
-BOOL choose_file_to_save(OPENFILENAMEA *choice)
-{
-    return g_common_dialog_hooks ? g_common_dialog_hooks->save_file(choice)
-                                 : GetSaveFileNameA(choice);
+    return g_common_dialog_hooks;
 }
 
 void set_common_dialog_hooks(const CommonDialogHooks *hooks)
 {
-    g_common_dialog_hooks = hooks;
+    g_common_dialog_hooks = hooks ? hooks : &SYSTEM_CHOOSERS;
 }

@@ -9,18 +9,15 @@
 #include <commdlg.h>
 
 struct CommonDialogHooks {
-    BOOL (*choose_colour)(CHOOSECOLORA *choice);
-    BOOL (*choose_font)(CHOOSEFONTA *choice);
-    BOOL (*open_file)(OPENFILENAMEA *choice);
-    BOOL (*save_file)(OPENFILENAMEA *choice);
+    BOOL(WINAPI *choose_colour)(CHOOSECOLORA *choice);
+    BOOL(WINAPI *choose_font)(CHOOSEFONTA *choice);
+    BOOL(WINAPI *open_file)(OPENFILENAMEA *choice);
+    BOOL(WINAPI *save_file)(OPENFILENAMEA *choice);
 };
 
 // ChooseColorA, ChooseFontA, GetOpenFileNameA and GetSaveFileNameA, or the
-// hooks in their place.
-BOOL choose_colour(CHOOSECOLORA *choice);
-BOOL choose_font(CHOOSEFONTA *choice);
-BOOL choose_file_to_open(OPENFILENAMEA *choice);
-BOOL choose_file_to_save(OPENFILENAMEA *choice);
+// tests' hooks in their place.
+const CommonDialogHooks *common_dialogs(void);
 
 // Tests: every chooser goes to its hook; 0 gives the system's back.
 void set_common_dialog_hooks(const CommonDialogHooks *hooks);

@@ -160,6 +160,19 @@ INT_PTR on_init_dialog(HWND dialog)
     return FALSE;
 }
 
+// A font of the slot's face, weight and effects at the given height; every
+// other field 0.
+void font_of_slot(const FontSlot *slot, int32_t height, LOGFONTA *font)
+{
+    memset(font, 0, sizeof *font);
+    font->lfHeight = height;
+    font->lfWeight = slot->weight;
+    font->lfItalic = static_cast<BYTE>(slot->italic);
+    font->lfUnderline = static_cast<BYTE>(slot->underline);
+    font->lfStrikeOut = static_cast<BYTE>(slot->strikeout);
+    memcpy(font->lfFaceName, slot->face, strnlen(slot->face, sizeof slot->face - 1));
+}
+
 // The chooser has no owner, so the dialog stays usable while it is open;
 // its custom colours are the dialog's, saved with the settings.
 void choose_swatch_colour(int32_t swatch)
@@ -170,7 +183,7 @@ void choose_swatch_colour(int32_t swatch)
     choice.rgbResult = static_cast<COLORREF>(g_display_dialog_settings.colours[swatch]);
     choice.lpCustColors = reinterpret_cast<COLORREF *>(g_display_dialog_custom_colours.colours);
     choice.Flags = CC_RGBINIT;
-    if (choose_colour(&choice))
+    if (common_dialogs()->choose_colour(&choice))
         g_display_dialog_settings.colours[swatch] = static_cast<int32_t>(choice.rgbResult);
 }
 
@@ -180,13 +193,7 @@ void choose_sample_font(int32_t sample)
     FontSlot &slot = g_display_dialog_settings.fonts[s];
     int32_t &colour = g_display_dialog_settings.text_colours[s];
     LOGFONTA font;
-    memset(&font, 0, sizeof font);
-    font.lfHeight = slot.height;
-    font.lfWeight = slot.weight;
-    font.lfItalic = static_cast<BYTE>(slot.italic);
-    font.lfUnderline = static_cast<BYTE>(slot.underline);
-    font.lfStrikeOut = static_cast<BYTE>(slot.strikeout);
-    memcpy(font.lfFaceName, slot.face, strnlen(slot.face, sizeof slot.face - 1));
+    font_of_slot(&slot, slot.height, &font);
 
     CHOOSEFONTA choice;
     memset(&choice, 0, sizeof choice);
@@ -196,7 +203,7 @@ void choose_sample_font(int32_t sample)
     choice.rgbColors = static_cast<COLORREF>(colour);
     choice.nSizeMin = SAMPLE_SIZE_MIN[sample];
     choice.nSizeMax = SAMPLE_SIZE_MAX[sample];
-    if (!choose_font(&choice))
+    if (!common_dialogs()->choose_font(&choice))
         return;
     clear_buffer(slot.face, sizeof slot.face);
     memcpy(slot.face, font.lfFaceName, strnlen(font.lfFaceName, sizeof slot.face - 1));
@@ -229,18 +236,24 @@ INT_PTR on_button_down(HWND dialog, LPARAM lparam)
     return FALSE;
 }
 
-// The file dialogs' common fields; the file buffer is MAX_PATH bytes.
-void prepare_file_choice(OPENFILENAMEA *choice, HWND dialog, char *file, DWORD flags)
+// A file dialog over the settings dialog, opening in the program folder, on
+// the MAX_PATH bytes of path; 1 when it returned TRUE with a name there.
+int32_t choose_display_file(HWND dialog, BOOL(WINAPI *chooser)(OPENFILENAMEA *), char *path,
+                            DWORD flags)
 {
-    memset(choice, 0, sizeof *choice);
-    choice->lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    choice->hwndOwner = dialog;
-    choice->lpstrFilter = DISPLAY_FILE_FILTER;
-    choice->nFilterIndex = 1;
-    choice->lpstrFile = file;
-    choice->nMaxFile = MAX_PATH;
-    choice->lpstrInitialDir = g_display_dialog_program_folder;
-    choice->Flags = flags;
+    OPENFILENAMEA choice;
+    memset(&choice, 0, sizeof choice);
+    choice.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    choice.hwndOwner = dialog;
+    choice.lpstrFilter = DISPLAY_FILE_FILTER;
+    choice.nFilterIndex = 1;
+    choice.lpstrFile = path;
+    choice.nMaxFile = MAX_PATH;
+    choice.lpstrInitialDir = g_display_dialog_program_folder;
+    choice.Flags = flags;
+    const int32_t chosen = chooser(&choice) == TRUE;
+    path[MAX_PATH - 1] = 0;
+    return chosen;
 }
 
 // A file that cannot be read changes nothing: the names are emptied in a
@@ -249,11 +262,9 @@ void load_display_file(HWND dialog)
 {
     char path[MAX_PATH];
     clear_buffer(path, sizeof path);
-    OPENFILENAMEA choice;
-    prepare_file_choice(&choice, dialog, path,
-                        OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
-                            OFN_FILEMUSTEXIST);
-    if (choose_file_to_open(&choice) != TRUE)
+    if (!choose_display_file(dialog, common_dialogs()->open_file, path,
+                             OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                                 OFN_FILEMUSTEXIST))
         return;
     DisplaySettings loaded = g_display_dialog_settings;
     CustomColours loaded_colours = g_display_dialog_custom_colours;
@@ -280,13 +291,10 @@ void save_display_file(HWND dialog)
     snprintf(path, sizeof path, "%s\\*%s", g_display_dialog_program_folder, SCRN_EXTENSION);
     char proposed[MAX_PATH];
     memcpy(proposed, path, sizeof proposed);
-    OPENFILENAMEA choice;
-    prepare_file_choice(&choice, dialog, path,
-                        OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                            OFN_PATHMUSTEXIST);
-    if (choose_file_to_save(&choice) != TRUE)
+    if (!choose_display_file(dialog, common_dialogs()->save_file, path,
+                             OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                                 OFN_PATHMUSTEXIST))
         return;
-    path[sizeof path - 1] = 0;
     if (strcmp(path, proposed) != 0) {
         int32_t named = 1;
         if (!strstr(path, SCRN_EXTENSION)) {
@@ -371,13 +379,7 @@ INT_PTR on_command(HWND dialog, int32_t id, int32_t notification)
 HFONT make_preview_font(const FontSlot *slot)
 {
     LOGFONTA font;
-    memset(&font, 0, sizeof font);
-    font.lfHeight = PREVIEW_FONT_HEIGHT;
-    font.lfWeight = slot->weight;
-    font.lfItalic = static_cast<BYTE>(slot->italic);
-    font.lfUnderline = static_cast<BYTE>(slot->underline);
-    font.lfStrikeOut = static_cast<BYTE>(slot->strikeout);
-    memcpy(font.lfFaceName, slot->face, strnlen(slot->face, sizeof slot->face - 1));
+    font_of_slot(slot, PREVIEW_FONT_HEIGHT, &font);
     return CreateFontIndirectA(&font);
 }
 

@@ -80,10 +80,10 @@ BOOL answer(const std::function<BOOL(T *)> &f, T *choice)
 }
 
 const CommonDialogHooks HOOKS = {
-    [](CHOOSECOLORA *c) { return answer(s_choosers->colour, c); },
-    [](CHOOSEFONTA *c) { return answer(s_choosers->font, c); },
-    [](OPENFILENAMEA *c) { return answer(s_choosers->open_file, c); },
-    [](OPENFILENAMEA *c) { return answer(s_choosers->save_file, c); },
+    [](CHOOSECOLORA *c) -> BOOL { return answer(s_choosers->colour, c); },
+    [](CHOOSEFONTA *c) -> BOOL { return answer(s_choosers->font, c); },
+    [](OPENFILENAMEA *c) -> BOOL { return answer(s_choosers->open_file, c); },
+    [](OPENFILENAMEA *c) -> BOOL { return answer(s_choosers->save_file, c); },
 };
 
 POINT centre(const RECT &r)
