@@ -473,6 +473,28 @@ TEST_F(DisplaySettingsDialog, AMissingOrUnwritableSettingsFileIsToldAndTheDialog
     EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{SETTINGS_ERROR, SETTINGS_ERROR}));
 }
 
+// The system's choosers, owned by no window, answered Ok as they come: the
+// colour and font they start from come back unchanged.
+TEST_F(DisplaySettingsDialog, TheSystemsChoosersStartFromTheSettingsShown)
+{
+    set_common_dialog_hooks(0);
+    open([](HWND dialog) {
+        click_on(dialog, swatch(6));
+        click_on(dialog, sample(0));
+        DialogDriver::command(dialog, IDOK);
+    });
+    ASSERT_EQ(boxes_.boxes().size(), 2u);
+    EXPECT_EQ(boxes_.boxes()[0].owner, nullptr);
+    EXPECT_EQ(boxes_.boxes()[1].owner, nullptr);
+    DisplaySettings written;
+    CustomColours custom;
+    ASSERT_EQ(1, read_display_settings(SETTINGS_FILE, &written, &custom));
+    EXPECT_EQ(written.colours[6], settings_.colours[6]);
+    EXPECT_STREQ(written.fonts[0].face, "Arial");
+    EXPECT_EQ(written.fonts[0].height, settings_.fonts[0].height);
+    EXPECT_EQ(written.text_colours[0], settings_.text_colours[0]);
+}
+
 // The command: the board follows the file after the dialog, whichever way
 // it was closed.
 class DisplaySettingsCommand : public RaceWindow {
