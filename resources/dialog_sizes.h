@@ -56,4 +56,12 @@
 #define SIZE_OPTIONS_END_GROUP_WIDTH 194
 #endif
 
+// Display settings: the board background label and the two best lap labels.
+#ifndef SIZE_DISPLAY_BOARD_BACKGROUND_WIDTH
+#define SIZE_DISPLAY_BOARD_BACKGROUND_WIDTH 75
+#endif
+#ifndef SIZE_DISPLAY_BEST_LAP_WIDTH
+#define SIZE_DISPLAY_BEST_LAP_WIDTH 75
+#endif
+
 #endif

@@ -28,4 +28,12 @@ extern const char INTERFACE_VQ2_BLUETOOTH_FOUND_TEXT[];
 extern const char INTERFACE_CONNECTED_TEXT[];
 extern const char INTERFACE_SOFTWARE_READY_TEXT[];
 
+// The display settings dialog: its file messages, the names of the nine board
+// columns in its column list, and the filter of its file dialogs (one
+// description and pattern pair, ended by two NULs).
+extern const char DIALOG_DISPLAY_SETTINGS_FILE_ERROR_TEXT[];
+extern const char DIALOG_DISPLAY_FILE_LOAD_ERROR_TEXT[];
+extern const char *const DISPLAY_COLUMN_TEXTS[9];
+extern const char DISPLAY_FILE_FILTER[];
+
 #endif

@@ -94,12 +94,16 @@ COLORREF colour_of(const DisplaySettings *d, int32_t index)
     return static_cast<COLORREF>(d->colours[index]);
 }
 
+}  // namespace
+
 void fill_with(HDC dc, const RECT *r, COLORREF colour)
 {
     HBRUSH brush = CreateSolidBrush(colour);
     FillRect(dc, r, brush);
     DeleteObject(brush);
 }
+
+namespace {
 
 void fill_line(HDC dc, int32_t left, int32_t y, int32_t right, COLORREF colour)
 {
@@ -112,7 +116,8 @@ int32_t blend_channel(int32_t top, int32_t bottom, int32_t j, int32_t lines)
     return top - MulDiv(j, top - bottom, lines);
 }
 
-// lines pixel rows from (left, top) to right, from one colour to the other.
+}  // namespace
+
 void fill_gradient(HDC dc, int32_t left, int32_t top, int32_t right, int32_t lines,
                    COLORREF from, COLORREF to)
 {
@@ -123,6 +128,8 @@ void fill_gradient(HDC dc, int32_t left, int32_t top, int32_t right, int32_t lin
         fill_line(dc, left, top + j, right, RGB(r, g, b));
     }
 }
+
+namespace {
 
 void draw_line(HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {

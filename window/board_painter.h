@@ -47,6 +47,13 @@ struct BoardPaint {
     const char *remaining_text;
 };
 
+// A solid fill, and a vertical gradient of lines pixel rows from (left, top)
+// to right going from one colour towards the other, one brush per row; the
+// display settings dialog previews the board with them.
+void fill_with(HDC dc, const RECT *r, COLORREF colour);
+void fill_gradient(HDC dc, int32_t left, int32_t top, int32_t right, int32_t lines,
+                   COLORREF from, COLORREF to);
+
 // Paints the main window at WM_PAINT, with its own BeginPaint and EndPaint.
 void paint_main_window(HWND window, const BoardPaint *paint);
 

@@ -105,11 +105,7 @@ void load_data_files(HWND window)
                              g_sound_passing, g_sound_best_lap, g_sound_clock,
                              g_sound_race_end, g_sound_car_end))
         show_error(window, SOUND_SETTINGS_READ_ERROR_TEXT, MB_ICONHAND);
-    for (int32_t slot = 0; slot < FONT_SLOTS; slot++)
-        memset(g_display_settings.fonts[slot].face, 0, sizeof g_display_settings.fonts[slot].face);
-    if (!read_display_settings(DISPLAY_SETTINGS_FILE, &g_display_settings, &g_custom_colours))
-        show_error(window, DISPLAY_SETTINGS_FILE_ERROR_TEXT, 0);
-    memcpy(g_column_widths, g_display_settings.column_widths, sizeof g_column_widths);
+    load_display_settings(window);
 }
 
 // Hidden until a grid has more cars than the board shows.
@@ -422,7 +418,7 @@ void set_program_files_override(const char *folder)
     lstrcpynA(g_program_files_override, folder ? folder : "", sizeof g_program_files_override);
 }
 
-int32_t enter_program_folder(char *folder)
+int32_t find_program_folder(char *folder)
 {
     char path[PROGRAM_FOLDER_SIZE] = "";
     if (g_program_files_override[0])
@@ -433,8 +429,26 @@ int32_t enter_program_folder(char *folder)
         return 0;
     strcat(path, PROGRAM_SUBFOLDER);
     memcpy(folder, path, sizeof path);
+    return 1;
+}
+
+int32_t enter_program_folder(char *folder)
+{
+    if (!find_program_folder(folder))
+        return 0;
     SetCurrentDirectoryA(folder);
     return 1;
+}
+
+// The reader writes no terminator of its own, so the names are emptied
+// first: a name the file lacks stays empty rather than keeping the old one.
+void load_display_settings(HWND window)
+{
+    for (int32_t slot = 0; slot < FONT_SLOTS; slot++)
+        memset(g_display_settings.fonts[slot].face, 0, sizeof g_display_settings.fonts[slot].face);
+    if (!read_display_settings(DISPLAY_SETTINGS_FILE, &g_display_settings, &g_custom_colours))
+        show_error(window, DISPLAY_SETTINGS_FILE_ERROR_TEXT, 0);
+    memcpy(g_column_widths, g_display_settings.column_widths, sizeof g_column_widths);
 }
 
 void redraw_area(const RECT *area)

@@ -71,6 +71,9 @@ extern char g_text_countdown[COUNTDOWN_TEXT_SIZE];
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
+// Leaves "<program files>\Zelquan Orla Sequent" in folder (PROGRAM_FOLDER_SIZE
+// bytes); returns 0, changing nothing, when the path would not fit.
+int32_t find_program_folder(char *folder);
 // Makes "<program files>\Zelquan Orla Sequent" the current directory and
 // leaves its path in folder (PROGRAM_FOLDER_SIZE bytes). Returns 0, changing
 // nothing, when the path would not fit.
@@ -91,6 +94,10 @@ void create_main_controls(HWND window, int32_t w, int32_t h);
 // Erases and repaints one area of the main window now: the only way the
 // commands and the engine repaint the board, the clocks and the countdown.
 void redraw_area(const RECT *area);
+
+// Reads Private/RéglagesAffichage.rgsc into the display settings (an error
+// box owned by window when it cannot) and takes the column widths from them.
+void load_display_settings(HWND window);
 
 // Measures the rows again, sets the board's scroll bar for the cars and
 // repaints the board and the race title.

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <string.h>
 
+#include "display_settings.h"
 #include "interface_dialog.h"
 #include "interface_settings.h"
 #include "link_supervision.h"
@@ -89,6 +90,20 @@ void race_options_command(HWND window)
     open_race_options_dialog(window);
 }
 
+// The dialog starts from the file, so the settings in memory go there first,
+// widths dragged on the board included; whatever way it closed, the board
+// then shows what the file holds, every part of the window repainted in the
+// new colours and the rows measured again for the new fonts.
+void display_settings_command(HWND window)
+{
+    if (!write_display_settings(DISPLAY_SETTINGS_FILE, &g_display_settings, &g_custom_colours))
+        MessageBoxA(window, DISPLAY_SETTINGS_FILE_ERROR_TEXT, ERROR_CAPTION_TEXT, MB_OK);
+    open_display_settings_dialog(window);
+    load_display_settings(window);
+    InvalidateRect(window, 0, TRUE);
+    relayout_board();
+}
+
 // The race engine plays what the file holds once the dialog has closed,
 // whichever way it was closed.
 void sound_settings_command(HWND window)
@@ -140,6 +155,7 @@ int32_t handle_menu_command(HWND window, int32_t id)
     case IDM_STARTING_GRID: starting_grid_command(window); return 1;
     case IDM_RACE_OPTIONS: race_options_command(window); return 1;
     case IDM_SOUND_SETTINGS: sound_settings_command(window); return 1;
+    case IDM_DISPLAY_SETTINGS: display_settings_command(window); return 1;
     case IDM_INTERFACE_SETTINGS: interface_settings_command(window); return 1;
     case IDM_DETAILED_RESULTS: detailed_results_command(window); return 1;
     case IDM_HELP: help_command(window); return 1;

@@ -84,4 +84,28 @@
 #define TXT_SOUND_RACE_END "Tonsignal am Ende des Rennens"
 #define TXT_SOUND_CAR_END "Zielansage für jedes Fahrzeug"
 
+// Display settings
+#define SIZE_DISPLAY_BOARD_BACKGROUND_WIDTH 79
+#define TXT_DISPLAY_CAPTION "Anzeigeoptionen"
+#define TXT_DISPLAY_TITLE "Farben und Schriften der Anzeige"
+#define TXT_DISPLAY_THEME_GROUP "Thema"
+#define TXT_DISPLAY_BACKGROUND "Programmhintergrund"
+#define TXT_DISPLAY_BOARD_BACKGROUND "Tabellenhintergrund"
+#define TXT_DISPLAY_EVENTS_GROUP "Ereignisse"
+#define TXT_DISPLAY_RACE_TITLE "Renntitel"
+#define TXT_DISPLAY_PASSING "Fahrzeugdurchfahrt"
+#define TXT_DISPLAY_RACE_BEST_LAP "Beste Runde Lauf"
+#define TXT_DISPLAY_PILOT_BEST_LAP "Beste Runde Fahrer"
+#define TXT_DISPLAY_BOARD_GROUP "Ergebnistabelle"
+#define TXT_DISPLAY_HEADER "Tabellenkopf"
+#define TXT_DISPLAY_ROWS "Tabellenzeilen"
+#define TXT_DISPLAY_STYLE_RELIEF "Stil Relief"
+#define TXT_DISPLAY_STYLE_GRADIENT "Stil Verlauf"
+#define TXT_DISPLAY_COLUMN "Spalte"
+#define TXT_DISPLAY_WIDTH "Breite"
+#define TXT_DISPLAY_FONT "Schrift"
+#define TXT_DISPLAY_LOAD "Laden"
+#define TXT_DISPLAY_SAVE "Speichern"
+#define TXT_DISPLAY_FILE_FILTER "Anzeigedatei (.scrn)"
+
 #endif

@@ -92,4 +92,41 @@
 #define TXT_SOUND_RACE_END "Sound signal at the end of the race"
 #define TXT_SOUND_CAR_END "Spoken end of race for each car"
 
+// Display settings
+// The file messages, the column names and the file filter keep their
+// French words in this build.
+#define TXT_DIALOG_DISPLAY_SETTINGS_FILE_ERROR "Erreur: impossible d'ouvrir le fichier Réglage Affichage"
+#define TXT_DIALOG_DISPLAY_FILE_LOAD_ERROR "Erreur: impossible d'ouvrir le fichier Affichage"
+#define TXT_DISPLAY_COLUMN_GRID "Ligne"
+#define TXT_DISPLAY_COLUMN_NAME "Nom pilote"
+#define TXT_DISPLAY_COLUMN_LAPS "Tours"
+#define TXT_DISPLAY_COLUMN_RACE_TIME "Temps total"
+#define TXT_DISPLAY_COLUMN_GAP_LEADER "Ecart leader"
+#define TXT_DISPLAY_COLUMN_GAP_AHEAD "Ecart précédt"
+#define TXT_DISPLAY_COLUMN_LAST_LAP "Dernier tour"
+#define TXT_DISPLAY_COLUMN_BEST_LAP "Meilleur tour"
+#define TXT_DISPLAY_COLUMN_TRANSPONDER "Transp."
+#define SIZE_DISPLAY_BEST_LAP_WIDTH 77
+#define TXT_DISPLAY_CAPTION "Display options"
+#define TXT_DISPLAY_TITLE "Display colours and fonts"
+#define TXT_DISPLAY_THEME_GROUP "Theme"
+#define TXT_DISPLAY_BACKGROUND "Software background"
+#define TXT_DISPLAY_BOARD_BACKGROUND "Board background"
+#define TXT_DISPLAY_EVENTS_GROUP "Events"
+#define TXT_DISPLAY_RACE_TITLE "Race title"
+#define TXT_DISPLAY_PASSING "Car passing"
+#define TXT_DISPLAY_RACE_BEST_LAP "Best lap of the run"
+#define TXT_DISPLAY_PILOT_BEST_LAP "Driver's best lap"
+#define TXT_DISPLAY_BOARD_GROUP "Results board"
+#define TXT_DISPLAY_HEADER "Board header"
+#define TXT_DISPLAY_ROWS "Board results"
+#define TXT_DISPLAY_STYLE_RELIEF "relief style"
+#define TXT_DISPLAY_STYLE_GRADIENT "gradient style"
+#define TXT_DISPLAY_COLUMN "Column"
+#define TXT_DISPLAY_WIDTH "Width"
+#define TXT_DISPLAY_FONT "Font"
+#define TXT_DISPLAY_LOAD "Load"
+#define TXT_DISPLAY_SAVE "Save"
+#define TXT_DISPLAY_FILE_FILTER "Fichier affichage (.scrn)"
+
 #endif

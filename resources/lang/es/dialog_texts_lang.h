@@ -91,4 +91,27 @@
 #define TXT_SOUND_RACE_END "Señal sonora al final de la carrera"
 #define TXT_SOUND_CAR_END "Anuncio de fin de carrera para cada coche"
 
+// Display settings
+#define TXT_DISPLAY_CAPTION "Opciones de pantalla"
+#define TXT_DISPLAY_TITLE "Colores y fuentes de la pantalla"
+#define TXT_DISPLAY_THEME_GROUP "Tema"
+#define TXT_DISPLAY_BACKGROUND "Fondo del programa"
+#define TXT_DISPLAY_BOARD_BACKGROUND "Fondo de la tabla"
+#define TXT_DISPLAY_EVENTS_GROUP "Eventos"
+#define TXT_DISPLAY_RACE_TITLE "Título carrera"
+#define TXT_DISPLAY_PASSING "Paso de coche"
+#define TXT_DISPLAY_RACE_BEST_LAP "Mejor vuelta carrera"
+#define TXT_DISPLAY_PILOT_BEST_LAP "Mejor vuelta piloto"
+#define TXT_DISPLAY_BOARD_GROUP "Tabla de resultados"
+#define TXT_DISPLAY_HEADER "Cabecera tabla"
+#define TXT_DISPLAY_ROWS "Filas de la tabla"
+#define TXT_DISPLAY_STYLE_RELIEF "con relieve"
+#define TXT_DISPLAY_STYLE_GRADIENT "degradado"
+#define TXT_DISPLAY_COLUMN "Columna"
+#define TXT_DISPLAY_WIDTH "Anchura"
+#define TXT_DISPLAY_FONT "Fuente"
+#define TXT_DISPLAY_LOAD "Cargar"
+#define TXT_DISPLAY_SAVE "Guardar"
+#define TXT_DISPLAY_FILE_FILTER "Archivo de pantalla (.scrn)"
+
 #endif

@@ -81,4 +81,27 @@
 #define TXT_SOUND_RACE_END "Signal sonore à la fin de la course"
 #define TXT_SOUND_CAR_END "Annonce vocale de fin de course pour chaque voiture"
 
+// Display settings
+#define TXT_DISPLAY_CAPTION "Options d'affichage"
+#define TXT_DISPLAY_TITLE "Couleurs et polices d'affichage"
+#define TXT_DISPLAY_THEME_GROUP "Thème"
+#define TXT_DISPLAY_BACKGROUND "Fond logiciel"
+#define TXT_DISPLAY_BOARD_BACKGROUND "Arrière plan tableau"
+#define TXT_DISPLAY_EVENTS_GROUP "Evénements"
+#define TXT_DISPLAY_RACE_TITLE "Titre course"
+#define TXT_DISPLAY_PASSING "Passage voiture"
+#define TXT_DISPLAY_RACE_BEST_LAP "Meilleur tour run"
+#define TXT_DISPLAY_PILOT_BEST_LAP "Meilleur tour pilote"
+#define TXT_DISPLAY_BOARD_GROUP "Tableau résultats"
+#define TXT_DISPLAY_HEADER "Libellé tableau"
+#define TXT_DISPLAY_ROWS "Résultats tableau"
+#define TXT_DISPLAY_STYLE_RELIEF "style relief"
+#define TXT_DISPLAY_STYLE_GRADIENT "style dégradé"
+#define TXT_DISPLAY_COLUMN "Colonne"
+#define TXT_DISPLAY_WIDTH "Largeur"
+#define TXT_DISPLAY_FONT "Police"
+#define TXT_DISPLAY_LOAD "Charger"
+#define TXT_DISPLAY_SAVE "Sauver"
+#define TXT_DISPLAY_FILE_FILTER "Fichier affichage (.scrn)"
+
 #endif

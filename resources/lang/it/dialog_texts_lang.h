@@ -83,4 +83,27 @@
 #define TXT_SOUND_RACE_END "Segnale acustico a fine gara"
 #define TXT_SOUND_CAR_END "Annuncio vocale di fine gara per ogni auto"
 
+// Display settings
+#define TXT_DISPLAY_CAPTION "Opzioni di visualizzazione"
+#define TXT_DISPLAY_TITLE "Colori e caratteri della visualizzazione"
+#define TXT_DISPLAY_THEME_GROUP "Tema"
+#define TXT_DISPLAY_BACKGROUND "Sfondo programma"
+#define TXT_DISPLAY_BOARD_BACKGROUND "Sfondo tabellone"
+#define TXT_DISPLAY_EVENTS_GROUP "Eventi"
+#define TXT_DISPLAY_RACE_TITLE "Titolo gara"
+#define TXT_DISPLAY_PASSING "Passaggio vettura"
+#define TXT_DISPLAY_RACE_BEST_LAP "Giro migliore gara"
+#define TXT_DISPLAY_PILOT_BEST_LAP "Giro migliore pilota"
+#define TXT_DISPLAY_BOARD_GROUP "Tabellone risultati"
+#define TXT_DISPLAY_HEADER "Intestazione"
+#define TXT_DISPLAY_ROWS "Righe tabellone"
+#define TXT_DISPLAY_STYLE_RELIEF "stile rilievo"
+#define TXT_DISPLAY_STYLE_GRADIENT "stile sfumato"
+#define TXT_DISPLAY_COLUMN "Colonna"
+#define TXT_DISPLAY_WIDTH "Larghezza"
+#define TXT_DISPLAY_FONT "Carattere"
+#define TXT_DISPLAY_LOAD "Carica"
+#define TXT_DISPLAY_SAVE "Salva"
+#define TXT_DISPLAY_FILE_FILTER "File di visualizzazione (.scrn)"
+
 #endif

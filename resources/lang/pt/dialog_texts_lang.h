@@ -85,4 +85,27 @@
 #define TXT_SOUND_RACE_END "Sinal sonoro no fim da corrida"
 #define TXT_SOUND_CAR_END "Anúncio falado do fim da corrida de cada carro"
 
+// Display settings
+#define TXT_DISPLAY_CAPTION "Opções de visualização"
+#define TXT_DISPLAY_TITLE "Cores e letras da visualização"
+#define TXT_DISPLAY_THEME_GROUP "Tema"
+#define TXT_DISPLAY_BACKGROUND "Fundo do programa"
+#define TXT_DISPLAY_BOARD_BACKGROUND "Fundo do quadro"
+#define TXT_DISPLAY_EVENTS_GROUP "Eventos"
+#define TXT_DISPLAY_RACE_TITLE "Título da corrida"
+#define TXT_DISPLAY_PASSING "Passagem do carro"
+#define TXT_DISPLAY_RACE_BEST_LAP "Melhor volta prova"
+#define TXT_DISPLAY_PILOT_BEST_LAP "Melhor volta piloto"
+#define TXT_DISPLAY_BOARD_GROUP "Quadro de resultados"
+#define TXT_DISPLAY_HEADER "Cabeçalho quadro"
+#define TXT_DISPLAY_ROWS "Linhas do quadro"
+#define TXT_DISPLAY_STYLE_RELIEF "estilo relevo"
+#define TXT_DISPLAY_STYLE_GRADIENT "estilo gradiente"
+#define TXT_DISPLAY_COLUMN "Coluna"
+#define TXT_DISPLAY_WIDTH "Largura"
+#define TXT_DISPLAY_FONT "Letra"
+#define TXT_DISPLAY_LOAD "Carregar"
+#define TXT_DISPLAY_SAVE "Guardar"
+#define TXT_DISPLAY_FILE_FILTER "Ficheiro de visualização (.scrn)"
+
 #endif
