@@ -42,4 +42,9 @@
 #define SIZE_OPTIONS_END_GROUP_WIDTH 194
 #endif
 
+// Detailed results: the Ok button
+#ifndef SIZE_RESULTS_OK_X
+#define SIZE_RESULTS_OK_X 300
+#endif
+
 #endif

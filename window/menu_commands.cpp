@@ -3,6 +3,7 @@
 // steps after a dialog run however it was closed.
 #include "menu_commands.h"
 
+#include "detailed_results.h"
 #include "interface_dialog.h"
 #include "interface_settings.h"
 #include "link_supervision.h"
@@ -85,11 +86,13 @@ void interface_settings_command(HWND window)
 }
 
 // The results dialog loads this file, so it shows the race as it stands,
-// during a race too.
+// during a race too. It opens even when the file could not be written, on
+// what the file held before.
 void detailed_results_command(HWND window)
 {
     if (!write_detailed_results(g_car_records, g_ranking_key))
         show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT);
+    open_detailed_results_dialog(window);
 }
 
 }  // namespace

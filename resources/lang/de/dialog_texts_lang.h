@@ -72,4 +72,14 @@
 #define TXT_SOUND_RACE_END "Tonsignal am Ende des Rennens"
 #define TXT_SOUND_CAR_END "Zielansage für jedes Fahrzeug"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Detailergebnisse"
+#define TXT_RESULTS_RACE_TIMES "Fahrzeit seit Start"
+#define TXT_RESULTS_LAP_TIMES "Rundenzeiten"
+#define TXT_RESULTS_POSITIONS "Positionsverlauf"
+#define TXT_RESULTS_LAP_WORD "Runde"
+#define TXT_RESULTS_COLUMN_FORMAT "Platz%d"
+#define TXT_RESULTS_LEGEND_FORMAT "P%d: %s"
+#define SIZE_RESULTS_OK_X 270
+
 #endif

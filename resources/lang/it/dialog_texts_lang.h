@@ -70,4 +70,13 @@
 #define TXT_SOUND_RACE_END "Segnale acustico a fine gara"
 #define TXT_SOUND_CAR_END "Annuncio vocale di fine gara per ogni auto"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Risultati dettagliati"
+#define TXT_RESULTS_RACE_TIMES "tempo in pista da"
+#define TXT_RESULTS_LAP_TIMES "tempo sul giro"
+#define TXT_RESULTS_POSITIONS "evoluzione posizioni"
+#define TXT_RESULTS_LAP_WORD "Giro"
+#define TXT_RESULTS_COLUMN_FORMAT "Linea%d"
+#define TXT_RESULTS_LEGEND_FORMAT "L%d: %s"
+
 #endif
