@@ -365,5 +365,12 @@ int32_t write_detailed_results(const CarRecord *cars, const char *ranking_key);
 int32_t read_detailed_results(CarRecord *cars, char *ranking_key);
 // Every car's position (1 to 20) at the end of every lap of the results copy.
 void compute_lap_positions(CarRecord *cars);
+// The results copy made ready for its views: each car's lap times from its
+// race times; the cars (every name but "(NA)") moved to the front in file
+// order, numbered by their lines, the places after them emptied, their count
+// returned; and the largest lap count of the 20 records.
+void derive_lap_times(CarRecord *cars);
+int32_t pack_result_cars(CarRecord *cars);
+int32_t largest_lap_count(const CarRecord *cars);
 
 #endif

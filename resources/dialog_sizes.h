@@ -64,4 +64,9 @@
 #define SIZE_DISPLAY_BEST_LAP_WIDTH 75
 #endif
 
+// Detailed results: the Ok button
+#ifndef SIZE_RESULTS_OK_X
+#define SIZE_RESULTS_OK_X 300
+#endif
+
 #endif

@@ -4,6 +4,8 @@
 #ifndef DIALOG_TEXTS_H
 #define DIALOG_TEXTS_H
 
+#include <stdint.h>
+
 extern const char DIALOG_ERROR_CAPTION_TEXT[];
 extern const char DIALOG_PILOT_NAMES_FILE_ERROR_TEXT[];
 extern const char DIALOG_PILOT_TRANSPONDERS_FILE_ERROR_TEXT[];
@@ -35,5 +37,15 @@ extern const char DIALOG_DISPLAY_SETTINGS_FILE_ERROR_TEXT[];
 extern const char DIALOG_DISPLAY_FILE_LOAD_ERROR_TEXT[];
 extern const char *const DISPLAY_COLUMN_TEXTS[9];
 extern const char DISPLAY_FILE_FILTER[];
+// The detailed results dialog: its file error; the lap word, the heading of
+// a car column ("%d" of its grid line) and a car's legend ("%d" of its grid
+// line, "%s" of its name); where the chart's lap word stands, in pixels in
+// from the right and bottom edges of the view.
+extern const char DIALOG_DETAILED_RESULTS_FILE_ERROR_TEXT[];
+extern const char RESULTS_LAP_WORD_TEXT[];
+extern const char RESULTS_COLUMN_FORMAT[];
+extern const char RESULTS_LEGEND_FORMAT[];
+extern const int32_t RESULTS_CHART_LAP_WORD_FROM_RIGHT;
+extern const int32_t RESULTS_CHART_LAP_WORD_FROM_BOTTOM;
 
 #endif

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <string.h>
 
+#include "detailed_results.h"
 #include "display_settings.h"
 #include "interface_dialog.h"
 #include "interface_settings.h"
@@ -127,11 +128,13 @@ void interface_settings_command(HWND window)
 }
 
 // The results dialog loads this file, so it shows the race as it stands,
-// during a race too.
+// during a race too. It opens even when the file could not be written, on
+// what the file held before.
 void detailed_results_command(HWND window)
 {
     if (!write_detailed_results(g_car_records, g_ranking_key))
         show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT);
+    open_detailed_results_dialog(window);
 }
 
 // The help document beside the program; a folder too deep for the path

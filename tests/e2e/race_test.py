@@ -152,9 +152,9 @@ class WholeRace(unittest.TestCase):
                   "command 1003", "dialog Options de course"] + options +
                  ["set 3203 %d" % PROTECTION_S, "click 1", "gone"] + length_steps +
                  ["set 1401 3", "quiet 500", "mark depart", "command 1101", "sleep 1500",
-                  "enabled 1101", "mark race-over", "command 1008", "sleep 1000",
+                  "enabled 1101", "mark race-over", "command 1008", "dialog Résultats détaillés",
                   "copy C:\\Program Files\\Zelquan Orla Sequent\\DetailResultats.res|Z:" +
-                  results.replace("/", "\\"), "close"])
+                  results.replace("/", "\\"), "click 1", "gone", "close"])
         script = os.path.join(work, name + ".steps")
         with open(script, "wb") as f:
             f.write("".join(s + "\r\n" for s in steps).encode("cp1252"))

@@ -1,4 +1,5 @@
-// Fuzzes the reader of the detailed results file.
+// Fuzzes the reader of the detailed results file, and what the results
+// dialog makes of what it read: lap times and the cars packed.
 #include "fuzz_file.h"
 #include "race_model.h"
 
@@ -21,6 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (cars[i].laps < 0 || cars[i].laps > MAX_LAPS) {
             abort();
         }
+    }
+    derive_lap_times(cars);
+    const int32_t count = pack_result_cars(cars);
+    if (count < 0 || count > GRID_SLOTS || largest_lap_count(cars) > MAX_LAPS) {
+        abort();
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "detailed_results.h"
 #include "dialog_driver.h"
 #include "dialog_ids.h"
 #include "main_window.h"
@@ -172,7 +173,8 @@ TEST_F(MenuCommands, RaceOptionsReachTheRaceOnlyAtTheNextDepart)
     EXPECT_STREQ(g_ranking_key, RANKING_LAPS_THEN_TIME);
 
     // The results file written now still names the ranking in force.
-    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_DETAILED_RESULTS, 0), 0);
+    run(IDM_DETAILED_RESULTS, detailed_results_dialog_proc,
+        [](HWND dialog) { DialogDriver::command(dialog, IDOK); });
     std::vector<CarRecord> cars(GRID_SLOTS);
     char key[RANKING_KEY_SIZE] = "";
     ASSERT_EQ(read_detailed_results(cars.data(), key), 1);
@@ -183,14 +185,19 @@ TEST_F(MenuCommands, RaceOptionsReachTheRaceOnlyAtTheNextDepart)
     press(IDC_STOP);
 }
 
-TEST_F(MenuCommands, DetailedResultsThatCannotBeWrittenAreToldAndNothingOpens)
+// The window's box, then the dialog's own when it cannot read the file either.
+TEST_F(MenuCommands, DetailedResultsThatCannotBeWrittenAreToldAndTheDialogStillOpens)
 {
     create_window();
     ASSERT_TRUE(CreateDirectoryA(RESULTS_FILE, 0));
-    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_DETAILED_RESULTS, 0), 0);
-    ASSERT_EQ(boxes_.texts(), std::vector<std::string>{RESULTS_ERROR});
+    run(IDM_DETAILED_RESULTS, detailed_results_dialog_proc,
+        [](HWND dialog) { DialogDriver::command(dialog, IDOK); });
+    ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{RESULTS_ERROR, RESULTS_ERROR}));
     EXPECT_TRUE(boxes_.boxes()[0].hand_icon);
     EXPECT_EQ(boxes_.boxes()[0].caption, "Erreur");
+    EXPECT_EQ(boxes_.boxes()[0].owner, window_);
+    EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
+    EXPECT_NE(boxes_.boxes()[1].owner, window_);
 }
 
 }  // namespace

@@ -108,4 +108,14 @@
 #define TXT_DISPLAY_SAVE "Speichern"
 #define TXT_DISPLAY_FILE_FILTER "Anzeigedatei (.scrn)"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Detailergebnisse"
+#define TXT_RESULTS_RACE_TIMES "Fahrzeit seit Start"
+#define TXT_RESULTS_LAP_TIMES "Rundenzeiten"
+#define TXT_RESULTS_POSITIONS "Positionsverlauf"
+#define TXT_RESULTS_LAP_WORD "Runde"
+#define TXT_RESULTS_COLUMN_FORMAT "Platz%d"
+#define TXT_RESULTS_LEGEND_FORMAT "P%d: %s"
+#define SIZE_RESULTS_OK_X 270
+
 #endif

@@ -129,4 +129,14 @@
 #define TXT_DISPLAY_SAVE "Save"
 #define TXT_DISPLAY_FILE_FILTER "Fichier affichage (.scrn)"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Detailed results"
+#define TXT_RESULTS_RACE_TIMES "race time from start"
+#define TXT_RESULTS_LAP_TIMES "lap times"
+#define TXT_RESULTS_POSITIONS "position changes"
+#define TXT_RESULTS_LAP_WORD "Tour"
+#define TXT_RESULTS_COLUMN_FORMAT "Ligne%d"
+#define TXT_RESULTS_LEGEND_FORMAT "L%d: %s"
+#define TXT_DIALOG_DETAILED_RESULTS_FILE_ERROR "Erreur: impossible d'ouvrir le fichier Résultats détaillés"
+
 #endif

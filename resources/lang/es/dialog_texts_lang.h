@@ -114,4 +114,16 @@
 #define TXT_DISPLAY_SAVE "Guardar"
 #define TXT_DISPLAY_FILE_FILTER "Archivo de pantalla (.scrn)"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Resultados detallados"
+#define TXT_RESULTS_RACE_TIMES "tiempo en pista desde"
+#define TXT_RESULTS_LAP_TIMES "tiempo por vuelta"
+#define TXT_RESULTS_POSITIONS "evolución posiciones"
+#define TXT_RESULTS_LAP_WORD "Vuelta"
+#define TXT_RESULTS_COLUMN_FORMAT "Línea%d"
+#define TXT_RESULTS_LEGEND_FORMAT "L%d: %s"
+// The longer lap word stands further in from the chart's corner.
+#define SIZE_RESULTS_CHART_LAP_WORD_FROM_RIGHT 40
+#define SIZE_RESULTS_CHART_LAP_WORD_FROM_BOTTOM 30
+
 #endif

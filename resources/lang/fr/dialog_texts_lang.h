@@ -104,4 +104,13 @@
 #define TXT_DISPLAY_SAVE "Sauver"
 #define TXT_DISPLAY_FILE_FILTER "Fichier affichage (.scrn)"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Résultats détaillés"
+#define TXT_RESULTS_RACE_TIMES "temps en piste depuis"
+#define TXT_RESULTS_LAP_TIMES "temps au tour"
+#define TXT_RESULTS_POSITIONS "évolution des positions"
+#define TXT_RESULTS_LAP_WORD "Tour"
+#define TXT_RESULTS_COLUMN_FORMAT "Ligne%d"
+#define TXT_RESULTS_LEGEND_FORMAT "L%d: %s"
+
 #endif

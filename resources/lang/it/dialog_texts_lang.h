@@ -106,4 +106,13 @@
 #define TXT_DISPLAY_SAVE "Salva"
 #define TXT_DISPLAY_FILE_FILTER "File di visualizzazione (.scrn)"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Risultati dettagliati"
+#define TXT_RESULTS_RACE_TIMES "tempo in pista da"
+#define TXT_RESULTS_LAP_TIMES "tempo sul giro"
+#define TXT_RESULTS_POSITIONS "evoluzione posizioni"
+#define TXT_RESULTS_LAP_WORD "Giro"
+#define TXT_RESULTS_COLUMN_FORMAT "Linea%d"
+#define TXT_RESULTS_LEGEND_FORMAT "L%d: %s"
+
 #endif

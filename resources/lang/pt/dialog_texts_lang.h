@@ -108,4 +108,13 @@
 #define TXT_DISPLAY_SAVE "Guardar"
 #define TXT_DISPLAY_FILE_FILTER "Ficheiro de visualização (.scrn)"
 
+// Detailed results
+#define TXT_RESULTS_CAPTION "Resultados detalhados"
+#define TXT_RESULTS_RACE_TIMES "tempo em pista desde"
+#define TXT_RESULTS_LAP_TIMES "tempo por volta"
+#define TXT_RESULTS_POSITIONS "evolução das posições"
+#define TXT_RESULTS_LAP_WORD "Volta"
+#define TXT_RESULTS_COLUMN_FORMAT "Linha%d"
+#define TXT_RESULTS_LEGEND_FORMAT "L%d: %s"
+
 #endif
