@@ -21,6 +21,8 @@ add_custom_target(generated_data DEPENDS ${GENERATED_STAMP})
 set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS ${GENERATED_STAMP})
 
 file(GLOB_RECURSE PROGRAM_DATA CONFIGURE_DEPENDS ${RACETIMER_ROOT}/data/*)
+set(ENGLISH_VOICE_DEFAULTS ${RACETIMER_ROOT}/resources/defaults/english-voice)
+file(GLOB ENGLISH_VOICE_FILES CONFIGURE_DEPENDS ${ENGLISH_VOICE_DEFAULTS}/*)
 add_custom_target(dist ALL)
 
 foreach(lang IN LISTS RACETIMER_LANGUAGES)
@@ -37,15 +39,22 @@ foreach(lang IN LISTS RACETIMER_LANGUAGES)
 
   set(folder "${RACETIMER_DIST_DIR}/${lang}/Zelquan Orla Sequent")
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}.stamp)
+  # The French voice is the French build's default; the other builds start
+  # with the English one, the only other voice there is.
+  set(voice_default)
+  if(NOT lang STREQUAL "fr")
+    set(voice_default COMMAND ${CMAKE_COMMAND} -E copy_directory ${ENGLISH_VOICE_DEFAULTS} ${folder})
+  endif()
   add_custom_command(OUTPUT ${stamp}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${RACETIMER_ROOT}/data ${folder}
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/sons ${folder}/sons
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/images ${folder}/images
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/guides ${folder}/guides
+                     ${voice_default}
                      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${folder}
                      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-                     DEPENDS ${program} ${PROGRAM_DATA} ${GENERATED_STAMP}
+                     DEPENDS ${program} ${PROGRAM_DATA} ${ENGLISH_VOICE_FILES} ${GENERATED_STAMP}
                      COMMENT "Assembling the ${lang} program folder" VERBATIM)
   add_custom_target(dist-${lang} DEPENDS ${stamp})
   add_dependencies(dist dist-${lang})
