@@ -324,12 +324,14 @@ INT_PTR close_dialog(HWND dialog, INT_PTR result)
     return end_dialog(dialog, &g_display_dialog_font, &g_display_dialog_bold_font, result);
 }
 
+// The test is on the width as it stands, so a hand-edited file's wider
+// column can still be stepped down.
 void step_width(HWND dialog, int32_t step)
 {
-    const int32_t width = *chosen_width() + step;
-    if (width < 0 || width > WIDEST_COLUMN)
+    const int32_t width = *chosen_width();
+    if (step > 0 ? width >= WIDEST_COLUMN : width <= 0)
         return;
-    *chosen_width() = width;
+    *chosen_width() = width + step;
     show_width(dialog);
 }
 
