@@ -340,12 +340,12 @@ TEST_F(DisplaySettingsDialog, TheWidthStaysWithin0And999AndTheChosenColumnIsKept
         DialogDriver::type(dialog, IDC_DISPLAY_COLUMN_WIDTH, "1234");
         EXPECT_EQ(DialogDriver::text(dialog, IDC_DISPLAY_COLUMN_WIDTH), "123");
         EXPECT_EQ(g_display_dialog_settings.column_widths[2], 123);
-        choose_column(dialog, 3);
-        DialogDriver::set_text(dialog, IDC_DISPLAY_COLUMN_WIDTH, "");
-        EXPECT_EQ(g_display_dialog_settings.column_widths[3], 0);
         choose_column(dialog, 4);
         DialogDriver::command(dialog, IDC_DISPLAY_WIDTH_MINUS);
         EXPECT_EQ(g_display_dialog_settings.column_widths[4], 1499);
+        choose_column(dialog, 3);
+        DialogDriver::set_text(dialog, IDC_DISPLAY_COLUMN_WIDTH, "");
+        EXPECT_EQ(g_display_dialog_settings.column_widths[3], 0);
         DialogDriver::command(dialog, IDOK);
     });
     DisplaySettings expected = settings_;
