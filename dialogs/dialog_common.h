@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <stddef.h>
 #include <stdint.h>
 
 // "Arial" of height 16, every other field 0 but the weight and underline.
@@ -17,6 +18,15 @@ void give_font(HWND dialog, const int32_t *ids, int32_t count, HFONT font);
 void make_dialog_fonts(HWND dialog, const int32_t *plain_ids, int32_t plain_count,
                        const int32_t *bold_ids, int32_t bold_count, HFONT *font,
                        HFONT *bold_font);
+
+// The same for two fixed lists of control ids.
+template <size_t PLAIN, size_t BOLD>
+void make_dialog_fonts(HWND dialog, const int32_t (&plain_ids)[PLAIN],
+                       const int32_t (&bold_ids)[BOLD], HFONT *font, HFONT *bold_font)
+{
+    make_dialog_fonts(dialog, plain_ids, static_cast<int32_t>(PLAIN), bold_ids,
+                      static_cast<int32_t>(BOLD), font, bold_font);
+}
 
 // The font in *font deleted and forgotten, so that no way out deletes it twice.
 void delete_dialog_font(HFONT *font);

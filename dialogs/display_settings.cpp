@@ -135,8 +135,7 @@ void make_fonts(HWND dialog)
         IDC_DISPLAY_TITLE, IDC_DISPLAY_THEME_GROUP, IDC_DISPLAY_EVENTS_GROUP,
         IDC_DISPLAY_BOARD_GROUP,
     };
-    make_dialog_fonts(dialog, plain_ids, sizeof plain_ids / sizeof plain_ids[0], bold_ids,
-                      sizeof bold_ids / sizeof bold_ids[0], &g_display_dialog_font,
+    make_dialog_fonts(dialog, plain_ids, bold_ids, &g_display_dialog_font,
                       &g_display_dialog_bold_font);
 }
 

@@ -90,8 +90,8 @@ void make_fonts(HWND dialog)
         IDC_INTERFACE_TITLE, IDC_INTERFACE_MESSAGES_GROUP, IDC_INTERFACE_PORT_GROUP,
         IDC_INTERFACE_DECODER_GROUP,
     };
-    make_dialog_fonts(dialog, plain_ids, sizeof plain_ids / sizeof plain_ids[0], bold_ids,
-                      sizeof bold_ids / sizeof bold_ids[0], &g_interface_dialog_font, &g_interface_dialog_bold_font);
+    make_dialog_fonts(dialog, plain_ids, bold_ids, &g_interface_dialog_font,
+                      &g_interface_dialog_bold_font);
 }
 
 // A file that cannot be read leaves what the last opening held.

@@ -167,8 +167,7 @@ void make_fonts(HWND dialog)
     };
     static const int32_t bold_ids[] = {IDC_PILOT_DB_NAME, IDC_PILOT_DB_SCAN_STATE,
                                        IDC_PILOT_DB_TITLE, IDC_PILOT_DB_LIST_LABEL};
-    make_dialog_fonts(dialog, plain_ids, sizeof plain_ids / sizeof plain_ids[0], bold_ids,
-                      sizeof bold_ids / sizeof bold_ids[0], &g_pilot_dialog_font,
+    make_dialog_fonts(dialog, plain_ids, bold_ids, &g_pilot_dialog_font,
                       &g_pilot_dialog_bold_font);
 }
 

@@ -133,8 +133,8 @@ void make_fonts(HWND dialog)
         IDC_OPTIONS_START_GROUP, IDC_OPTIONS_END_GROUP, IDC_OPTIONS_TIME_END_GROUP,
         IDC_OPTIONS_LAP_END_GROUP,
     };
-    make_dialog_fonts(dialog, plain_ids, sizeof plain_ids / sizeof plain_ids[0], bold_ids,
-                      sizeof bold_ids / sizeof bold_ids[0], &g_options_dialog_font, &g_options_dialog_bold_font);
+    make_dialog_fonts(dialog, plain_ids, bold_ids, &g_options_dialog_font,
+                      &g_options_dialog_bold_font);
 }
 
 // A failed reading leaves the copy of the last opening to be shown again.

@@ -108,8 +108,8 @@ void make_fonts(HWND dialog)
         IDC_SOUND_TITLE, IDC_SOUND_RACE_START_GROUP, IDC_SOUND_RACE_GROUP,
         IDC_SOUND_RACE_END_GROUP,
     };
-    make_dialog_fonts(dialog, plain_ids, sizeof plain_ids / sizeof plain_ids[0], bold_ids,
-                      sizeof bold_ids / sizeof bold_ids[0], &g_sound_dialog_font, &g_sound_dialog_bold_font);
+    make_dialog_fonts(dialog, plain_ids, bold_ids, &g_sound_dialog_font,
+                      &g_sound_dialog_bold_font);
 }
 
 INT_PTR on_init_dialog(HWND dialog)
