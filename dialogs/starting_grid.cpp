@@ -13,7 +13,6 @@ char g_grid_dialog_race_name_trailer[RACE_NAME_TRAILER_SIZE];
 
 namespace {
 
-const char EMPTY_LINE_ENTRY[] = "(NA)";
 const char RACE_NAME_TRAILER[] = "000001";
 const int32_t RACE_NAME_LIMIT = 53;
 
@@ -47,7 +46,7 @@ void fill_slot_lists(HWND dialog)
     for (int32_t slot = 0; slot < GRID_SLOTS; slot++) {
         HWND list = slot_list(dialog, slot);
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(EMPTY_LINE_ENTRY));
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(EMPTY_SLOT_NAME));
         for (int32_t i = 0; i < MAX_PILOTS && g_grid_dialog_records[i].name[0]; i++)
             SendMessageA(list, CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(g_grid_dialog_records[i].name));

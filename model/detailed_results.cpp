@@ -49,7 +49,7 @@ int32_t pack_result_cars(CarRecord *cars)
     int32_t count = 0;
     for (int32_t i = 0; i < GRID_SLOTS; ++i) {
         const CarRecord *car = &cars[i];
-        if (memcmp(car->name, "(NA)", 5) == 0)
+        if (is_empty_slot_name(car->name))
             continue;
         CarRecord *place = &cars[count];
         if (place != car) {
@@ -65,7 +65,7 @@ int32_t pack_result_cars(CarRecord *cars)
     for (int32_t i = count; i < GRID_SLOTS; ++i) {
         CarRecord *car = &cars[i];
         clear_buffer(car->name, NAME_SIZE);
-        memcpy(car->name, "(NA)", 5);
+        memcpy(car->name, EMPTY_SLOT_NAME, sizeof EMPTY_SLOT_NAME);
         car->grid_number = 0;
         car->laps = 0;
         clear_laps(car);

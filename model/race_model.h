@@ -138,6 +138,11 @@ int32_t init_ranking_rows(RankingRow *rows, const PilotRecord *grid);
 void init_board_rows(BoardRow *board, const RankingRow *rows, int32_t n);
 void clear_buffer(void *buffer, int32_t n);
 
+// The name of an empty grid slot. Only this exact name marks one: "(na)" or
+// "(NA) Jr" are cars.
+extern const char EMPTY_SLOT_NAME[5];
+int32_t is_empty_slot_name(const char *name);
+
 // Bounded text writing shared by the set-up, the rankings and the board: each
 // writes at most size bytes, NUL included (nothing when size < 1), and reads a
 // source text no further than its field, terminated or not.

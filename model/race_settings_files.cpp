@@ -13,7 +13,6 @@ const char RACE_LENGTH_FILE[] = "DureeCourse.txt";
 const char RACE_OPTIONS_FILE[] = "OptionsCourse.race";
 const char SOUND_SETTINGS_FILE[] = "R\xE9glagesSons.rg";
 
-const char EMPTY_ROW_NAME[] = "(NA)";
 const char EMPTY_ROW_TRANSPONDER[] = "100000";
 const char RACE_NAME_TRAILER[] = "000001";
 
@@ -121,7 +120,7 @@ int32_t write_grid_composition(const PilotRecord *grid_rows, const char *race_na
             write_name_and_rest(file, pilot->name, NAME_SIZE, pilot->transponder,
                                 TRANSPONDER_SIZE);
         } else {
-            write_name_and_rest(file, EMPTY_ROW_NAME, sizeof EMPTY_ROW_NAME,
+            write_name_and_rest(file, EMPTY_SLOT_NAME, sizeof EMPTY_SLOT_NAME,
                                 EMPTY_ROW_TRANSPONDER, sizeof EMPTY_ROW_TRANSPONDER);
         }
     }

@@ -4,13 +4,14 @@
 
 #include <string.h>
 
-namespace {
+const char EMPTY_SLOT_NAME[5] = "(NA)";
 
-// Only the exact name "(NA)" marks an empty slot: "(na)" or "(NA) Jr" are cars.
-int32_t is_empty_slot(const PilotRecord *row)
+int32_t is_empty_slot_name(const char *name)
 {
-    return memcmp(row->name, "(NA)", 5) == 0;
+    return strncmp(name, EMPTY_SLOT_NAME, sizeof EMPTY_SLOT_NAME) == 0;
 }
+
+namespace {
 
 void fill_laps(int32_t *laps, int32_t value)
 {
@@ -61,7 +62,7 @@ void init_car_records(CarRecord *cars, const PilotRecord *grid)
 
         // An empty slot is a car that never runs: finished from the start, with
         // race times that rank behind every real car.
-        int32_t empty = is_empty_slot(row);
+        int32_t empty = is_empty_slot_name(row->name);
         fill_laps(car->race_times, empty ? NO_TIME : 0);
         fill_laps(car->lap_times, 0);
         fill_laps(car->lap_positions, 0);
@@ -78,7 +79,7 @@ int32_t init_ranking_rows(RankingRow *rows, const PilotRecord *grid)
     int32_t count = 0;
     for (int32_t j = 0; j < GRID_SLOTS; j++) {
         const PilotRecord *row = &grid[j];
-        if (is_empty_slot(row))
+        if (is_empty_slot_name(row->name))
             continue;
         RankingRow *ranked = &rows[count++];
         copy_text(ranked->name, sizeof ranked->name, row->name, sizeof row->name);

@@ -229,7 +229,7 @@ LRESULT on_destroy(HWND window)
                            g_countdown_seconds))
         show_error(window, RACE_LENGTH_WRITE_ERROR_TEXT, MB_ICONHAND);
     for (int32_t car = 0; car < GRID_SLOTS; car++) {
-        lstrcpynA(g_car_records[car].name, "(NA)", sizeof g_car_records[car].name);
+        lstrcpynA(g_car_records[car].name, EMPTY_SLOT_NAME, sizeof g_car_records[car].name);
         g_car_records[car].laps = 0;
     }
     if (!write_detailed_results(g_car_records, g_ranking_key))

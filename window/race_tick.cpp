@@ -321,7 +321,7 @@ void apply_finish_rules(int32_t j)
         if (car->laps == g_race_laps)
             car->finished = 1;
         for (int32_t k = 0; k < GRID_SLOTS; k++)
-            if (strcmp(g_car_records[k].name, "(NA)") != 0 && g_car_records[k].finished)
+            if (!is_empty_slot_name(g_car_records[k].name) && g_car_records[k].finished)
                 car->finished = 1;
     }
     if (race_by_laps() && car->laps == g_race_laps && is(g_lap_end_mode, LAP_END_ALL_LAPS))

@@ -52,12 +52,6 @@ void set_scan_status(const char *text)
                         reinterpret_cast<LPARAM>(text));
 }
 
-// Exactly "(NA)": a longer name that begins with it is a car.
-int32_t empty_grid_row(int32_t k)
-{
-    return strcmp(g_grid_composition[k].name, "(NA)") == 0;
-}
-
 int32_t transponder_is(const CarRecord *car, const char *transponder)
 {
     return strncmp(car->transponder, transponder, sizeof car->transponder) == 0;
@@ -76,7 +70,7 @@ void show_learned_transponders(void)
 {
     int32_t m = 0;
     for (int32_t k = 0; k < GRID_SLOTS; k++) {
-        if (empty_grid_row(k))
+        if (is_empty_slot_name(g_grid_composition[k].name))
             continue;
         const char *learned = g_grid_composition[k].transponder;
         copy_text(g_ranking[m].transponder, sizeof g_ranking[m].transponder, learned,
@@ -167,7 +161,7 @@ void begin_scan_verification(void)
     g_qpc_origin = read_performance_counter();
     drain_com_port();
     for (int32_t k = 0; k < GRID_SLOTS; k++)
-        g_car_records[k].scan_assigned = empty_grid_row(k) ? 1 : 0;
+        g_car_records[k].scan_assigned = is_empty_slot_name(g_grid_composition[k].name);
     set_scan_status(SCAN_VERIFYING_TEXT);
     for (int32_t row = 0; row < g_car_count && row < GRID_SLOTS; row++)
         copy_text(g_board_rows[row].race_time_text, sizeof g_board_rows[row].race_time_text,
@@ -207,7 +201,7 @@ void start_scan(HWND window)
     g_stream_ready = 0;
     for (int32_t k = 0; k < GRID_SLOTS; k++) {
         CarRecord *car = &g_car_records[k];
-        if (empty_grid_row(k)) {
+        if (is_empty_slot_name(g_grid_composition[k].name)) {
             car->scan_assigned = 1;
         } else {
             clear_buffer(g_grid_composition[k].transponder, TRANSPONDER_FIELD);
