@@ -28,6 +28,10 @@ struct PilotRecord {
     char transponder[7];
 };
 
+// How much of every record's transponder text is cleared or copied: the grid's
+// six digits and their NUL, in the longer fields of the other records too.
+const int32_t TRANSPONDER_FIELD = sizeof(PilotRecord::transponder);
+
 struct TimeSplit {
     int32_t hours;
     int32_t minutes;

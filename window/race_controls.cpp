@@ -32,8 +32,6 @@ const int32_t RACE_CONTROLS[] = {IDC_START,        IDC_CLEAR,        IDC_OWN_CHI
                                  IDC_RACE_BY_LAPS, IDC_HOURS,        IDC_MINUTES,
                                  IDC_LAPS,         IDC_COUNTDOWN};
 
-const int32_t TRANSPONDER_FIELD = 7;
-
 void set_race_controls_enabled(HWND window, int32_t enabled)
 {
     for (int32_t id : RACE_MENU_ITEMS)

@@ -28,8 +28,6 @@ const char SCAN_OUT_OF_ORDER_SOUND[] = "sons/buzz.wav";
 // A second crossing of a car this close to its last one is a double reading.
 const int32_t SCAN_PROTECTION_MS = 2000;
 
-const int32_t TRANSPONDER_FIELD = 7;
-
 // What a scan greys and disables; Arret is among them, while "Mixte (scan)",
 // the Scan box and the passage buttons stay usable.
 const int32_t SCAN_MENU_ITEMS[] = {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS,
