@@ -40,8 +40,6 @@ int32_t g_clock_minutes;
 int32_t g_race_length_ms;
 uint32_t g_clock_redraw_tick;
 
-const char START_SIGNAL_SOUND[] = "sons/foghorn.wav";
-
 namespace {
 
 struct CountdownAnnouncement {
@@ -156,7 +154,7 @@ void sync_decoder_clock(void)
 void signal_start(void)
 {
     if (strcmp(g_sound_start, SOUND_START_ON) == 0)
-        play_sound_async(START_SIGNAL_SOUND);
+        play_sound_async(SOUND_FOGHORN);
     // Every car starts now: the counter origin is taken again at the signal.
     take_counter_origin();
     start_race();
@@ -179,7 +177,7 @@ void take_first_car_passing(const DecoderPassing *passing)
         if (g_race_start_tick == 0) {
             start_race();
             if (strcmp(g_sound_start, SOUND_START_ON) == 0)
-                play_sound_async(START_SIGNAL_SOUND);
+                play_sound_async(SOUND_FOGHORN);
         }
         if (decoder_is_vq1()) {
             int64_t ms = 0;

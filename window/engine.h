@@ -38,9 +38,6 @@ extern int32_t g_clock_minutes;
 extern int32_t g_race_length_ms;
 extern uint32_t g_clock_redraw_tick;
 
-// The start signal, also played when the first car starts a first-car race.
-extern const char START_SIGNAL_SOUND[];
-
 // WM_TIMER of the main window: link supervision, then countdown, race, scan
 // or idle, each tested at the moment of its turn. Returns 0.
 int32_t run_engine_tick(void);

@@ -20,9 +20,6 @@
 
 namespace {
 
-const char COUNTDOWN_START_SOUND[] = "sons/nokia-sms.wav";
-const char RACE_END_SOUND[] = "sons/truckhorn.wav";
-
 // What a race greys and disables, in the order it does so; Arret gives
 // them back. Arret itself and the passage buttons keep their state.
 const int32_t RACE_MENU_ITEMS[] = {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS,
@@ -92,7 +89,7 @@ void on_start(HWND window)
     drain_com_port();
     // Played to its end before the countdown's time base is taken.
     if (strcmp(g_sound_countdown, SOUND_COUNTDOWN_ON) == 0 && g_countdown_seconds > 1)
-        play_sound(COUNTDOWN_START_SOUND, SND_FILENAME);
+        play_sound(SOUND_NOKIA_SMS, SND_FILENAME);
     g_countdown_start_tick = read_tick_count();
     g_race_armed = 1;
     g_decoder_synced = 0;
@@ -114,7 +111,7 @@ void on_stop(HWND window)
     if (g_race_running == 1) {
         g_race_running = 0;
         if (strcmp(g_sound_race_end, SOUND_RACE_END_ON) == 0)
-            play_sound_async(RACE_END_SOUND);
+            play_sound_async(SOUND_TRUCKHORN);
         // The board shows the finish flag on every row.
         for (int32_t k = 0; k < GRID_SLOTS; k++) {
             g_car_records[k].finished = 1;

@@ -29,11 +29,6 @@ int32_t g_time_up_signalled;
 
 namespace {
 
-const char TIME_UP_SOUND[] = "sons/foghorn.wav";
-const char REFUSED_PASSING_SOUND[] = "sons/buzz.wav";
-const char PERSONAL_BEST_SOUND[] = "sons/youpi.wav";
-const char PASSING_SOUND[] = "sons/beep1.wav";
-
 // Two refusal buzzes of one car are more than this apart...
 const int32_t BUZZ_SPACING_MS = 1000;
 // ...and a refused passing this close to the last lap never buzzes.
@@ -134,7 +129,7 @@ void signal_time_up(void)
 {
     if (g_remaining_hours == 0 && g_remaining_minutes == 0 && !g_time_up_signalled &&
         !is(g_start_mode, START_STAGGERED)) {
-        play_sound_async(TIME_UP_SOUND);
+        play_sound_async(SOUND_FOGHORN);
         g_time_up_signalled = 1;
     }
 }
@@ -165,9 +160,9 @@ void play_passing_sound(const CarRecord *car)
 {
     if (is(g_sound_best_lap, SOUND_BEST_LAP_ON) && car->new_personal_best) {
         if (!car->finished)
-            play_sound_async(PERSONAL_BEST_SOUND);
+            play_sound_async(SOUND_YOUPI);
     } else if (is(g_sound_passing, SOUND_PASSING_ON) && !car->finished) {
-        play_sound_async(PASSING_SOUND);
+        play_sound_async(SOUND_BEEP);
     }
 }
 
@@ -199,7 +194,7 @@ void start_on_first_passage(int32_t c)
 {
     CarRecord *car = &g_car_records[c];
     if (is(g_sound_start, SOUND_START_ON))
-        play_sound_async(START_SIGNAL_SOUND);
+        play_sound_async(SOUND_FOGHORN);
     start_race();
     g_qpc_frequency = read_performance_frequency();
     g_qpc_now = read_performance_counter();
@@ -303,7 +298,7 @@ void process_passing(const char *transponder, int32_t passing_ms)
             record_accepted_lap(j);
         } else if (is(g_sound_passing, SOUND_PASSING_ON) &&
                    car->since_buzz > BUZZ_SPACING_MS && car->lap_candidate > BUZZ_QUIET_MS) {
-            play_sound_async(REFUSED_PASSING_SOUND);
+            play_sound_async(SOUND_BUZZ);
             car->buzz_reference = low_32_bits(since_start);
         }
     }

@@ -7,6 +7,13 @@
 
 #include "race_model.h"
 
+const char SOUND_NOKIA_SMS[] = "sons/nokia-sms.wav";
+const char SOUND_BEEP[] = "sons/beep1.wav";
+const char SOUND_BUZZ[] = "sons/buzz.wav";
+const char SOUND_YOUPI[] = "sons/youpi.wav";
+const char SOUND_FOGHORN[] = "sons/foghorn.wav";
+const char SOUND_TRUCKHORN[] = "sons/truckhorn.wav";
+
 namespace {
 
 SoundHook g_sound_hook;

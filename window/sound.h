@@ -5,6 +5,14 @@
 
 #include <stdint.h>
 
+// The signals, each named by its file under sons/.
+extern const char SOUND_NOKIA_SMS[];
+extern const char SOUND_BEEP[];
+extern const char SOUND_BUZZ[];
+extern const char SOUND_YOUPI[];
+extern const char SOUND_FOGHORN[];
+extern const char SOUND_TRUCKHORN[];
+
 // Plays file (relative to the program folder) with the PlaySoundA flags
 // (SND_FILENAME, SND_ASYNC). The result is not looked at: a missing file is
 // the system's business.

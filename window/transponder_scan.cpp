@@ -21,10 +21,6 @@ int32_t g_scan_found;
 
 namespace {
 
-const char SCAN_SIGNAL_SOUND[] = "sons/nokia-sms.wav";
-const char SCAN_PASSING_SOUND[] = "sons/beep1.wav";
-const char SCAN_OUT_OF_ORDER_SOUND[] = "sons/buzz.wav";
-
 // A second crossing of a car this close to its last one is a double reading.
 const int32_t SCAN_PROTECTION_MS = 2000;
 
@@ -98,7 +94,7 @@ void learn_scan_passing(const char *transponder)
                   transponder, TRANSPONDER_FIELD);
         copy_text(car->transponder, sizeof car->transponder, transponder, TRANSPONDER_FIELD);
         if (car->scan_assigned == 0)
-            play_sound_async(SCAN_PASSING_SOUND);
+            play_sound_async(SOUND_BEEP);
         car->scan_assigned = 1;
         g_scan_found = 1;
     }
@@ -140,7 +136,7 @@ void verify_scan_passing(const char *transponder)
         split_ranking_times(g_ranking, g_car_count);
         format_board_rows(g_ranking, g_board_rows, g_ranking_key, RANKING_LAPS_THEN_TIME,
                           RANKING_BEST_LAP, g_car_count);
-        play_sound_async(SCAN_PASSING_SOUND);
+        play_sound_async(SOUND_BEEP);
         redraw_area(&g_board_layout.board);
         car->just_recorded = 0;
     }
@@ -153,7 +149,7 @@ void begin_scan_verification(void)
     g_scan_ready = 0;
     g_scan_learning = 0;
     g_scan_verifying = 1;
-    play_sound(SCAN_SIGNAL_SOUND, SND_FILENAME);
+    play_sound(SOUND_NOKIA_SMS, SND_FILENAME);
     // The verification's crossings are timed from the end of the signal.
     g_qpc_frequency = read_performance_frequency();
     g_qpc_origin = read_performance_counter();
@@ -176,7 +172,7 @@ void check_scan_order(void)
     for (int32_t i = 0; i + 1 < n; i++)
         if (g_ranking[i + 1].grid_number <= g_ranking[i].grid_number)
             in_order = 0;
-    play_sound_async(in_order ? SCAN_SIGNAL_SOUND : SCAN_OUT_OF_ORDER_SOUND);
+    play_sound_async(in_order ? SOUND_NOKIA_SMS : SOUND_BUZZ);
 }
 
 void finish_scan(void)
@@ -209,7 +205,7 @@ void start_scan(HWND window)
         clear_buffer(g_ranking[k].transponder, TRANSPONDER_FIELD);
         clear_buffer(g_board_rows[k].transponder, TRANSPONDER_FIELD);
     }
-    play_sound(SCAN_SIGNAL_SOUND, SND_FILENAME);
+    play_sound(SOUND_NOKIA_SMS, SND_FILENAME);
     g_scan_active = 1;
     g_scan_learning = 1;
     g_scan_verifying = 0;
@@ -224,7 +220,7 @@ void stop_scan(HWND window)
     g_scan_verifying = 0;
     g_scan_learning = 0;
     set_scan_status(SCAN_OFF_TEXT);
-    play_sound(SCAN_SIGNAL_SOUND, SND_FILENAME);
+    play_sound(SOUND_NOKIA_SMS, SND_FILENAME);
 }
 
 void take_scan_frame(const DecoderPassing *passing)
