@@ -71,14 +71,9 @@ int32_t selected_pilot(HWND dialog)
     return selected >= 0 && selected < MAX_PILOTS ? static_cast<int32_t>(selected) : -1;
 }
 
-void show_error(HWND dialog, const char *text)
-{
-    MessageBoxA(dialog, text, ERROR_CAPTION_TEXT, MB_OK);
-}
-
 void report_file_error(const char *text)
 {
-    show_error(g_pilot_dialog_window, text);
+    show_error(g_pilot_dialog_window, text, 0);
 }
 
 void redraw_lamp(HWND dialog)
@@ -100,9 +95,9 @@ void load_records(HWND dialog)
         clear_buffer(g_pilot_dialog_records[i].transponder, TRANSPONDER_SIZE);
     }
     if (!read_pilot_names(g_pilot_dialog_records))
-        show_error(dialog, PILOT_NAMES_FILE_ERROR_TEXT);
+        show_error(dialog, PILOT_NAMES_FILE_ERROR_TEXT, 0);
     if (!read_pilot_transponders(g_pilot_dialog_records))
-        show_error(dialog, PILOT_TRANSPONDERS_FILE_ERROR_TEXT);
+        show_error(dialog, PILOT_TRANSPONDERS_FILE_ERROR_TEXT, 0);
 }
 
 // Only the kind is wanted: it says how to read the decoder's bytes. A file
@@ -112,7 +107,7 @@ void load_decoder_kind(HWND dialog)
     char port_name[COM_PORT_NAME_SIZE];
     int32_t connected = 0;
     if (!read_interface_settings(port_name, &connected, g_pilot_dialog_decoder_kind))
-        show_error(dialog, INTERFACE_FILE_ERROR_TEXT);
+        show_error(dialog, INTERFACE_FILE_ERROR_TEXT, 0);
 }
 
 // The pilots are the records before the first empty name. Without redrawing

@@ -65,11 +65,6 @@ char g_program_files_override[PROGRAM_FOLDER_SIZE];
 const int32_t NARROWEST_DRAGGED_COLUMN = 5;
 const int32_t WIDEST_COLUMN = 999;
 
-void show_error(HWND window, const char *text, UINT icon)
-{
-    MessageBoxA(window, text, ERROR_CAPTION_TEXT, MB_OK | icon);
-}
-
 void set_item_text(HWND window, int32_t id, const char *text)
 {
     SendDlgItemMessageA(window, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -412,6 +407,11 @@ LRESULT on_command(HWND window, WPARAM wparam)
 }
 
 }  // namespace
+
+void show_error(HWND window, const char *text, UINT icon)
+{
+    MessageBoxA(window, text, ERROR_CAPTION_TEXT, MB_OK | icon);
+}
 
 void set_program_files_override(const char *folder)
 {

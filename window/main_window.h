@@ -91,6 +91,10 @@ void compute_board_layout(void);
 
 void create_main_controls(HWND window, int32_t w, int32_t h);
 
+// An error box owned by window, with the caption "Erreur" in the build's
+// language, OK and the given icon (0 for none).
+void show_error(HWND window, const char *text, UINT icon);
+
 // Erases and repaints one area of the main window now: the only way the
 // commands and the engine repaint the board, the clocks and the countdown.
 void redraw_area(const RECT *area);

@@ -24,11 +24,6 @@
 
 namespace {
 
-void show_error(HWND window, const char *text)
-{
-    MessageBoxA(window, text, ERROR_CAPTION_TEXT, MB_OK | MB_ICONHAND);
-}
-
 // Exactly the passage buttons of the grid lines that hold a pilot are
 // usable; ranking rows past the cars have grid number 0.
 void enable_passage_buttons(HWND window)
@@ -55,9 +50,9 @@ void pilots_command(HWND window)
         clear_buffer(g_pilot_records[i].transponder, sizeof g_pilot_records[i].transponder);
     }
     if (!read_pilot_names(g_pilot_records))
-        show_error(window, PILOT_NAMES_FILE_ERROR_TEXT);
+        show_error(window, PILOT_NAMES_FILE_ERROR_TEXT, MB_ICONHAND);
     if (!read_pilot_transponders(g_pilot_records))
-        show_error(window, PILOT_TRANSPONDERS_FILE_ERROR_TEXT);
+        show_error(window, PILOT_TRANSPONDERS_FILE_ERROR_TEXT, MB_ICONHAND);
     if (g_own_chips_mode == 1)
         take_transponders_by_name();
     else
@@ -74,7 +69,7 @@ void starting_grid_command(HWND window)
     g_scan_ready = 1;
     g_grid_composed = 1;
     if (!read_grid_composition(g_grid_composition, g_race_name, g_race_name_trailer))
-        show_error(window, GRID_FILE_ERROR_TEXT);
+        show_error(window, GRID_FILE_ERROR_TEXT, MB_ICONHAND);
     if (g_own_chips_mode == 1)
         take_transponders_by_name();
     else
@@ -98,7 +93,7 @@ void race_options_command(HWND window)
 void display_settings_command(HWND window)
 {
     if (!write_display_settings(DISPLAY_SETTINGS_FILE, &g_display_settings, &g_custom_colours))
-        MessageBoxA(window, DISPLAY_SETTINGS_FILE_ERROR_TEXT, ERROR_CAPTION_TEXT, MB_OK);
+        show_error(window, DISPLAY_SETTINGS_FILE_ERROR_TEXT, 0);
     open_display_settings_dialog(window);
     load_display_settings(window);
     InvalidateRect(window, 0, TRUE);
@@ -113,7 +108,7 @@ void sound_settings_command(HWND window)
     if (!read_sound_settings(g_sound_language, g_sound_countdown, g_sound_start,
                              g_sound_passing, g_sound_best_lap, g_sound_clock,
                              g_sound_race_end, g_sound_car_end))
-        show_error(window, SOUND_SETTINGS_READ_ERROR_TEXT);
+        show_error(window, SOUND_SETTINGS_READ_ERROR_TEXT, MB_ICONHAND);
 }
 
 // The link is left alone while the dialog may close and reopen the port; the
@@ -133,7 +128,7 @@ void interface_settings_command(HWND window)
 void detailed_results_command(HWND window)
 {
     if (!write_detailed_results(g_car_records, g_ranking_key))
-        show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT);
+        show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT, MB_ICONHAND);
     open_detailed_results_dialog(window);
 }
 

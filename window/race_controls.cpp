@@ -43,11 +43,6 @@ void show_items(HWND window, const int32_t *ids, int32_t count, int show)
         ShowWindow(GetDlgItem(window, ids[i]), show);
 }
 
-void show_error(HWND window, const char *text)
-{
-    MessageBoxA(window, text, ERROR_CAPTION_TEXT, MB_ICONHAND);
-}
-
 void write_time_length_texts(void)
 {
     snprintf(g_text_race_length, sizeof g_text_race_length, "%d:%02d:00",
@@ -84,7 +79,7 @@ void on_start(HWND window)
     // The one moment at which the race options dialog's changes reach the race.
     if (!read_race_options(&g_protection_seconds, g_ranking_key, g_start_mode, g_time_end_mode,
                            g_lap_end_mode))
-        show_error(window, RACE_OPTIONS_READ_ERROR_TEXT);
+        show_error(window, RACE_OPTIONS_READ_ERROR_TEXT, MB_ICONHAND);
     set_race_controls_enabled(window, 0);
     drain_com_port();
     // Played to its end before the countdown's time base is taken.
@@ -299,7 +294,7 @@ void rebuild_race_from_grid(HWND window)
     g_car_count = init_ranking_rows(g_ranking, g_grid_composition);
     init_board_rows(g_board_rows, g_ranking, g_car_count);
     if (!write_detailed_results(g_car_records, g_ranking_key))
-        show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT);
+        show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT, MB_ICONHAND);
 }
 
 void click_stop(void)
