@@ -22,20 +22,12 @@ namespace {
 
 // What a race greys and disables, in the order it does so; Arret gives
 // them back. Arret itself and the passage buttons keep their state.
-const int32_t RACE_MENU_ITEMS[] = {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS,
-                                   IDM_SOUND_SETTINGS, IDM_DISPLAY_SETTINGS};
+const int32_t SETTINGS_MENU_ITEMS[] = {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS,
+                                       IDM_SOUND_SETTINGS, IDM_DISPLAY_SETTINGS};
 const int32_t RACE_CONTROLS[] = {IDC_START,        IDC_CLEAR,        IDC_OWN_CHIPS,
                                  IDC_MIXED_SCAN,   IDC_SCAN,         IDC_RACE_BY_TIME,
                                  IDC_RACE_BY_LAPS, IDC_HOURS,        IDC_MINUTES,
                                  IDC_LAPS,         IDC_COUNTDOWN};
-
-void set_race_controls_enabled(HWND window, int32_t enabled)
-{
-    for (int32_t id : RACE_MENU_ITEMS)
-        EnableMenuItem(g_menu_bar, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    for (int32_t id : RACE_CONTROLS)
-        EnableWindow(GetDlgItem(window, id), enabled ? TRUE : FALSE);
-}
 
 void show_items(HWND window, const int32_t *ids, int32_t count, int show)
 {
@@ -80,7 +72,7 @@ void on_start(HWND window)
     if (!read_race_options(&g_protection_seconds, g_ranking_key, g_start_mode, g_time_end_mode,
                            g_lap_end_mode))
         show_error(window, RACE_OPTIONS_READ_ERROR_TEXT, MB_ICONHAND);
-    set_race_controls_enabled(window, 0);
+    set_controls_enabled(window, RACE_CONTROLS, 0);
     drain_com_port();
     // Played to its end before the countdown's time base is taken.
     if (strcmp(g_sound_countdown, SOUND_COUNTDOWN_ON) == 0 && g_countdown_seconds > 1)
@@ -101,7 +93,7 @@ void on_start(HWND window)
 // Every end of a race comes here, from the user or from the engine's click.
 void on_stop(HWND window)
 {
-    set_race_controls_enabled(window, 1);
+    set_controls_enabled(window, RACE_CONTROLS, 1);
     g_race_armed = 0;
     if (g_race_running == 1) {
         g_race_running = 0;
@@ -236,6 +228,14 @@ void copy_transponder(char *to, int32_t to_size, const char *from)
 }
 
 }  // namespace
+
+void set_controls_enabled(HWND window, const int32_t *controls, int32_t count, int32_t enabled)
+{
+    for (int32_t id : SETTINGS_MENU_ITEMS)
+        EnableMenuItem(g_menu_bar, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    for (int32_t i = 0; i < count; i++)
+        EnableWindow(GetDlgItem(window, controls[i]), enabled ? TRUE : FALSE);
+}
 
 void take_transponders_by_name(void)
 {

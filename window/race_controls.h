@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <stddef.h>
 #include <stdint.h>
 
 // WM_COMMAND of the main window: runs the command of a race control and
@@ -23,6 +24,16 @@ void reset_race_clock(void);
 // A fresh race from the grid composition, and the detailed results file
 // rewritten from it (an error box when it cannot be).
 void rebuild_race_from_grid(HWND window);
+
+// A race and a scan grey the five settings menu items and disable the given
+// controls (enabled 0), and give them back (enabled 1).
+void set_controls_enabled(HWND window, const int32_t *controls, int32_t count,
+                          int32_t enabled);
+template <size_t N>
+void set_controls_enabled(HWND window, const int32_t (&controls)[N], int32_t enabled)
+{
+    set_controls_enabled(window, controls, static_cast<int32_t>(N), enabled);
+}
 
 // Every end of a race the engine decides goes through Arret's command: a
 // click on the button, whose command has run when this returns.

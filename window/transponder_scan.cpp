@@ -10,6 +10,7 @@
 #include "decoder_protocol.h"
 #include "engine.h"
 #include "main_window.h"
+#include "race_controls.h"
 #include "run_state.h"
 #include "serial_port.h"
 #include "sound.h"
@@ -24,21 +25,11 @@ namespace {
 // A second crossing of a car this close to its last one is a double reading.
 const int32_t SCAN_PROTECTION_MS = 2000;
 
-// What a scan greys and disables; Arret is among them, while "Mixte (scan)",
-// the Scan box and the passage buttons stay usable.
-const int32_t SCAN_MENU_ITEMS[] = {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS,
-                                   IDM_SOUND_SETTINGS, IDM_DISPLAY_SETTINGS};
+// What a scan disables besides the settings menu items; Arret is among them,
+// while "Mixte (scan)", the Scan box and the passage buttons stay usable.
 const int32_t SCAN_CONTROLS[] = {IDC_START,        IDC_STOP,  IDC_CLEAR,   IDC_OWN_CHIPS,
                                  IDC_RACE_BY_TIME, IDC_RACE_BY_LAPS, IDC_HOURS, IDC_MINUTES,
                                  IDC_LAPS,         IDC_COUNTDOWN};
-
-void set_scan_controls_enabled(HWND window, int32_t enabled)
-{
-    for (int32_t id : SCAN_MENU_ITEMS)
-        EnableMenuItem(g_menu_bar, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    for (int32_t id : SCAN_CONTROLS)
-        EnableWindow(GetDlgItem(window, id), enabled ? TRUE : FALSE);
-}
 
 void set_scan_status(const char *text)
 {
@@ -181,14 +172,14 @@ void finish_scan(void)
     g_scan_verifying = 0;
     drain_com_port();
     SendDlgItemMessageA(g_main_window, IDC_SCAN, BM_SETCHECK, BST_UNCHECKED, 0);
-    set_scan_controls_enabled(g_main_window, 1);
+    set_controls_enabled(g_main_window, SCAN_CONTROLS, 1);
     set_scan_status(SCAN_VERIFIED_TEXT);
     check_scan_order();
 }
 
 void start_scan(HWND window)
 {
-    set_scan_controls_enabled(window, 0);
+    set_controls_enabled(window, SCAN_CONTROLS, 0);
     drain_com_port();
     // A frame begun before the scan would give its number to the first car.
     g_stream_count = 0;
@@ -215,7 +206,7 @@ void start_scan(HWND window)
 // What was learned or verified stays, and so does g_scan_ready.
 void stop_scan(HWND window)
 {
-    set_scan_controls_enabled(window, 1);
+    set_controls_enabled(window, SCAN_CONTROLS, 1);
     g_scan_active = 0;
     g_scan_verifying = 0;
     g_scan_learning = 0;
