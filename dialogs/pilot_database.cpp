@@ -318,11 +318,6 @@ void parse_scan_byte(HWND dialog, int32_t byte)
                         reinterpret_cast<LPARAM>(text));
 }
 
-int32_t low_32_bits(int64_t value)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
 // Four images about 21 cs each, a cycle of 84 cs; image 4 stays until the
 // first tick of the next cycle shows image 1.
 void animate_scan_lamp(HWND dialog)

@@ -15,7 +15,7 @@ void record_lap(CarRecord *cars, int32_t car, const char *start_key)
         return;
 
     int32_t staggered = start_key != 0 && strcmp(start_key, "DEPARTDecale") == 0;
-    int32_t passage = static_cast<int32_t>(static_cast<uint32_t>(c->passage_time));
+    int32_t passage = low_32_bits(c->passage_time);
     int32_t lap = c->lap_candidate;
 
     // Staggered start: the first crossing starts the car's own clock, it is no lap.

@@ -134,6 +134,13 @@ uint32_t read_tick_count(void);
 int64_t read_performance_counter(void);
 int64_t read_performance_frequency(void);
 
+// The low 32 bits of a time, as int32 arithmetic leaves them: times from a
+// decoder that ran for days must not make the sums overflow.
+inline int32_t low_32_bits(int64_t value)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
 // ---------------------------------------------------------------------------
 // Race set-up
 

@@ -191,9 +191,8 @@ void take_first_car_passing(const DecoderPassing *passing)
                 g_race_origin_ms = passing->passing_ms;
             car->passage_time = passing->passing_ms - g_race_origin_ms;
         }
-        const int32_t t = static_cast<int32_t>(static_cast<uint32_t>(car->passage_time));
-        car->lap_candidate = static_cast<int32_t>(static_cast<uint32_t>(
-            static_cast<int64_t>(t) - car->race_times[car->laps]));
+        const int32_t t = low_32_bits(car->passage_time);
+        car->lap_candidate = low_32_bits(static_cast<int64_t>(t) - car->race_times[car->laps]);
         if (car->lap_candidate <= static_cast<int64_t>(g_protection_seconds) * 1000 &&
             car->laps != 0)
             continue;

@@ -39,13 +39,6 @@ int32_t is(const char *setting, const char *keyword)
     return strcmp(setting, keyword) == 0;
 }
 
-// The low 32 bits, as int32 arithmetic leaves them: times from a decoder
-// that ran for days must not make the sums overflow.
-int32_t low_32_bits(int64_t value)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
 int32_t passage_ms(const CarRecord *car)
 {
     return low_32_bits(car->passage_time);

@@ -93,11 +93,6 @@ void learn_scan_passing(const char *transponder)
     redraw_area(&g_board_layout.board);
 }
 
-int32_t low_32_bits(int64_t value)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
 // The lap is written here, not by the race's lap recording: no best laps,
 // no finish rules, and the board is ranked by laps and time whatever the
 // race options say.
