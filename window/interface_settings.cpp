@@ -26,43 +26,48 @@ int skip_blanks(FILE *file, int c)
     return c;
 }
 
-// Reads a word into field (size bytes, already cleared), cutting what does not
-// fit; returns the character after the word.
-int read_word(FILE *file, int c, char *field, int32_t size)
-{
-    int32_t n = 0;
-    while (c != EOF && !is_blank(c)) {
-        if (n < size - 1)
-            field[n++] = static_cast<char>(c);
-        c = fgetc(file);
-    }
-    return c;
-}
+// One whitespace-separated field as "%s" takes it, cut to the longest field
+// of the file, with its leading number as "%d" would read it.
+struct Word {
+    char text[DECODER_KIND_SIZE];
+    int32_t number;
+    int32_t starts_with_number;
+    int32_t is_number;  // the whole word is a number
+};
 
-// Reads a signed decimal number, saturated to int32. Returns the character
-// after it; *found is 0 when no digit came.
-int read_number(FILE *file, int c, int32_t *value, int32_t *found)
+// Reads the next word, skipping the blanks before it; returns the character
+// after it. The text stays empty when the file ends first.
+int read_word(FILE *file, int c, Word *word)
 {
+    memset(word, 0, sizeof *word);
+    c = skip_blanks(file, c);
+    int32_t n = 0;
     int negative = 0;
-    int64_t n = 0;
-    *found = 0;
-    if (c == '-' || c == '+') {
-        negative = c == '-';
+    int in_number = 1;
+    int64_t value = 0;
+    while (c != EOF && !is_blank(c)) {
+        if (n < DECODER_KIND_SIZE - 1)
+            word->text[n] = static_cast<char>(c);
+        if (n == 0 && (c == '-' || c == '+')) {
+            negative = c == '-';
+        } else if (in_number && c >= '0' && c <= '9') {
+            if (value <= INT32_MAX)
+                value = value * 10 + (c - '0');
+            word->starts_with_number = 1;
+        } else {
+            in_number = 0;
+        }
+        n++;
         c = fgetc(file);
     }
-    while (c >= '0' && c <= '9') {
-        if (n <= INT32_MAX)
-            n = n * 10 + (c - '0');
-        *found = 1;
-        c = fgetc(file);
-    }
+    word->is_number = word->starts_with_number && in_number;
     if (negative)
-        n = -n;
-    if (n > INT32_MAX)
-        n = INT32_MAX;
-    if (n < INT32_MIN)
-        n = INT32_MIN;
-    *value = static_cast<int32_t>(n);
+        value = -value;
+    if (value > INT32_MAX)
+        value = INT32_MAX;
+    if (value < INT32_MIN)
+        value = INT32_MIN;
+    word->number = static_cast<int32_t>(value);
     return c;
 }
 
@@ -76,16 +81,23 @@ int32_t read_interface_settings(char *port_name, int32_t *connected, char *decod
     memset(port_name, 0, COM_PORT_NAME_SIZE);
     memset(decoder_kind, 0, DECODER_KIND_SIZE);
 
-    int c = read_word(file, fgetc(file), port_name, COM_PORT_NAME_SIZE);
-    c = skip_blanks(file, c);
-    int32_t value = 0;
-    int32_t found = 0;
-    c = read_number(file, c, &value, &found);
-    if (found) {
-        *connected = value;
-        read_word(file, skip_blanks(file, c), decoder_kind, DECODER_KIND_SIZE);
-    }
+    Word words[3];
+    int c = fgetc(file);
+    for (Word &word : words)
+        c = read_word(file, c, &word);
     fclose(file);
+
+    // A line written without a port ("\t0\tZelquanodrim") holds only the flag
+    // and the kind; a port name is never a number.
+    const Word *flag = &words[1];
+    if (words[0].is_number && !words[2].text[0])
+        flag = &words[0];
+    else
+        memcpy(port_name, words[0].text, strnlen(words[0].text, COM_PORT_NAME_SIZE - 1));
+    if (flag->starts_with_number) {
+        *connected = flag->number;
+        memcpy(decoder_kind, flag[1].text, strnlen(flag[1].text, DECODER_KIND_SIZE - 1));
+    }
     return 1;
 }
 

@@ -23,8 +23,9 @@ extern int32_t g_interface_loaded;
 // Reads the port name, connected flag and kind. Returns 0 and changes
 // nothing when the file cannot be opened for reading and writing. Otherwise
 // the name and kind are emptied and filled, each cut to its field; the flag
-// keeps its value when the file holds no number there. An empty first field
-// (a file written after a start without a port) reads back as an empty name.
+// keeps its value when the file holds no number there. Blanks and empty lines
+// before a field are skipped; a line written without a port ("\t0\tZelquanodrim")
+// reads back as an empty name.
 int32_t read_interface_settings(char *port_name, int32_t *connected, char *decoder_kind);
 
 // Rewrites the file whole; returns 0 when it cannot be created.

@@ -55,41 +55,31 @@ TEST_F(InterfaceFile, MissingFileChangesNothing)
     EXPECT_EQ(r.connected, 7);
 }
 
-TEST_F(InterfaceFile, EmptyPortFieldReadsBackEmpty)
+// Three whitespace-separated fields, blanks before them skipped; the line
+// written after a start without a port keeps its empty name.
+TEST_F(InterfaceFile, HandEditedLinesReadAsThreeFields)
 {
-    ASSERT_TRUE(write_interface_settings("", 0, "Zelquanodrim"));
-    const ReadBack r = read_back(7);
-    EXPECT_EQ(r.port, "");
-    EXPECT_EQ(r.connected, 0);
-    EXPECT_EQ(r.kind, "Zelquanodrim");
-}
-
-TEST_F(InterfaceFile, OverlongFieldsAreCutToTheirBuffers)
-{
-    write_file("R\xE9glagesInterface2.rg",
-               "COM123456789\t1\t" + std::string(200, 'K') + "\n");
-    const ReadBack r = read_back(7);
-    EXPECT_EQ(r.port, "COM12");
-    EXPECT_EQ(r.connected, 1);
-    EXPECT_EQ(r.kind, std::string(DECODER_KIND_SIZE - 1, 'K'));
-}
-
-TEST_F(InterfaceFile, NoNumberKeepsTheFlagAndReadsNoKind)
-{
-    write_file("R\xE9glagesInterface2.rg", "COM2 ZelquanodrimVQ2\n");
-    const ReadBack r = read_back(7);
-    EXPECT_EQ(r.port, "COM2");
-    EXPECT_EQ(r.connected, 7);
-    EXPECT_EQ(r.kind, "");
-}
-
-TEST_F(InterfaceFile, BlanksAndLineFeedsSeparateFieldsToo)
-{
-    write_file("R\xE9glagesInterface2.rg", "COM9  -0\n ZelquanodrimVQ2Bluetooth");
-    const ReadBack r = read_back(7);
-    EXPECT_EQ(r.port, "COM9");
-    EXPECT_EQ(r.connected, 0);
-    EXPECT_EQ(r.kind, "ZelquanodrimVQ2Bluetooth");
+    const struct {
+        std::string file;
+        const char *port;
+        int32_t connected;
+        std::string kind;
+    } cases[] = {
+        {" COM4\t1\tZelquanodrimVQ2", "COM4", 1, "ZelquanodrimVQ2"},
+        {"\r\nCOM4\t1\tZelquanodrimVQ2\r\n", "COM4", 1, "ZelquanodrimVQ2"},
+        {"\n\t COM9  -0\n ZelquanodrimVQ2Bluetooth", "COM9", 0, "ZelquanodrimVQ2Bluetooth"},
+        {"\t0\tZelquanodrim\r\n", "", 0, "Zelquanodrim"},
+        {"COM2 ZelquanodrimVQ2\n", "COM2", 7, ""},
+        {"COM123456789\t1\t" + std::string(200, 'K') + "\n", "COM12", 1,
+         std::string(DECODER_KIND_SIZE - 1, 'K')},
+    };
+    for (const auto &c : cases) {
+        write_file("R\xE9glagesInterface2.rg", c.file);
+        const ReadBack r = read_back(7);
+        EXPECT_EQ(r.port, c.port) << c.file;
+        EXPECT_EQ(r.connected, c.connected) << c.file;
+        EXPECT_EQ(r.kind, c.kind) << c.file;
+    }
 }
 
 TEST_F(InterfaceFile, ProgramFolderTooLongForItsBufferIsNotEntered)
@@ -151,7 +141,8 @@ TEST_F(InterfaceFile, BluetoothDecoderIsNamedAndWritten)
 {
     SimulatedDecoder decoder("COM24", "--kind vq2bt --serial 7");
     ASSERT_EQ(decoder.failure(), "");
-    write_file("R\xE9glagesInterface2.rg", "COM24\t0\tZelquanodrim\r\n");
+    // A hand-edited file: an empty first line and a blank before the port.
+    write_file("R\xE9glagesInterface2.rg", "\r\n COM24\t0\tZelquanodrim\r\n");
     connect_decoder(0);
     close_com_port();
     ASSERT_EQ(boxes_.boxes().size(), 1u);
