@@ -94,6 +94,13 @@ void make_fonts(HWND dialog)
                       &g_interface_dialog_bold_font);
 }
 
+// Every build, the English one included, names the file in its own words
+// and caption here, unlike the other editing dialogs.
+void show_interface_file_error(HWND dialog)
+{
+    show_error(dialog, DIALOG_INTERFACE_FILE_ERROR_TEXT, 0);
+}
+
 // A file that cannot be read leaves what the last opening held.
 INT_PTR on_init_dialog(HWND dialog)
 {
@@ -105,7 +112,7 @@ INT_PTR on_init_dialog(HWND dialog)
     }
     char port_name[COM_PORT_NAME_SIZE] = "";
     if (!read_interface_settings(port_name, &g_interface_dialog_status, g_interface_dialog_kind))
-        show_dialog_error(dialog, DIALOG_INTERFACE_FILE_ERROR_TEXT);
+        show_interface_file_error(dialog);
 
     // Anything but the two other kinds, no kind at all included, shows the VQ2.
     const KindRadio *radio = find_kind(g_interface_dialog_kind);
@@ -192,7 +199,7 @@ void open_chosen_port(HWND dialog)
         store_kind(DECODER_KIND_VQ1);
     }
     if (!write_interface_settings(port_name, g_interface_dialog_status, g_interface_dialog_kind))
-        show_dialog_error(dialog, DIALOG_INTERFACE_FILE_ERROR_TEXT);
+        show_interface_file_error(dialog);
     redraw_lamp(dialog);
 }
 

@@ -15,7 +15,8 @@ extern const char DIALOG_RACE_OPTIONS_WRITE_ERROR_TEXT[];
 extern const char DIALOG_SOUND_SETTINGS_READ_ERROR_TEXT[];
 extern const char DIALOG_SOUND_SETTINGS_WRITE_ERROR_TEXT[];
 
-// The interface dialog's file error and the pieces of its messages box.
+// The interface dialog's file error (the build's own words in every build)
+// and the pieces of its messages box.
 extern const char DIALOG_INTERFACE_FILE_ERROR_TEXT[];
 extern const char INTERFACE_READY_VQ1_TEXT[];
 extern const char INTERFACE_READY_VQ2_USB_TEXT[];

@@ -72,7 +72,7 @@
 #define TXT_SOUND_CAPTION "Toneinstellungen"
 #define TXT_SOUND_TITLE "Toneinstellungen"
 #define TXT_SOUND_ENGLISH "Englisch"
-#define TXT_SOUND_FRENCH "Französisch"
+#define TXT_SOUND_FRENCH "Franz."
 #define TXT_SOUND_RACE_START_GROUP "Rennstart"
 #define TXT_SOUND_COUNTDOWN "Gesprochener Countdown"
 #define TXT_SOUND_START "Tonsignal beim Start"

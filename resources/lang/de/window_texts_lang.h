@@ -39,7 +39,7 @@
 #define TXT_COUNTDOWN_GROUP "Countdown"
 #define TXT_SECONDS_UNIT "s"
 #define TXT_CLOCK_GROUP "Uhr"
-#define TXT_RACE_LENGTH_LAPS_FORMAT "%d Rd."
+#define TXT_RACE_LENGTH_LAPS_FORMAT "%d Rund."
 
 #define TXT_HEADER_POSITION "Pos"
 #define TXT_HEADER_GRID "Startpl."

@@ -24,7 +24,7 @@
 #define TXT_PILOT_DB_LIST_LABEL "Drivers (1000 max)"
 #define TXT_PILOT_DB_ADD "Add"
 #define TXT_PILOT_DB_DELETE "Delete"
-#define TXT_PILOT_DB_TRANSPONDER_LABEL "Transp. N°"
+#define TXT_PILOT_DB_TRANSPONDER_LABEL "Chip no."
 #define TXT_PILOT_DB_SCAN "Scan"
 #define SIZE_PILOT_DB_TRANSPONDER_LABEL_WIDTH 33
 
@@ -56,7 +56,6 @@
 #define TXT_OPTIONS_LAP_END_ALL_LAPS "At the end, all drivers must complete all laps"
 
 // Interface
-#define TXT_DIALOG_INTERFACE_FILE_ERROR "Erreur: impossible d'ouvrir le fichier interface Port COM"
 #define TXT_INTERFACE_CAPTION "Interface"
 #define TXT_INTERFACE_TITLE "Zelquanodrim decoder"
 #define TXT_INTERFACE_MESSAGES_GROUP "Messages"

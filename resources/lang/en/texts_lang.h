@@ -5,7 +5,7 @@
 #define TXT_LAPS_BEHIND_FORMAT "%dt"
 
 // Failure boxes: the data files that cannot be opened.
-#define TXT_PILOT_NAMES_FILE_ERROR "Error: cannot open the Pilots database"
+#define TXT_PILOT_NAMES_FILE_ERROR "Error: cannot open the Drivers database"
 #define TXT_PILOT_TRANSPONDERS_FILE_ERROR "Error: cannot open the Transponders database"
 #define TXT_GRID_FILE_ERROR "Error: cannot open the Heat composition file"
 #define TXT_RACE_LENGTH_READ_ERROR "Error: cannot open the Race length file"

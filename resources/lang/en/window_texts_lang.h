@@ -59,7 +59,7 @@
 
 #define TXT_ERROR_CAPTION "Error"
 #define TXT_MESSAGE_CAPTION "Message"
-#define TXT_INTERFACE_FILE_ERROR "Error: cannot open the file Interface COM Port"
+#define TXT_INTERFACE_FILE_ERROR "Error: cannot open the Interface COM port file"
 #define TXT_PORT_OPEN_FAILED "Failed to open the COM port"
 #define TXT_VQ1_CONNECTED "Zelquanodrim VQ1 USB interface connected.\r\nSoftware ready to run."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "VQ2 USB decoder no. %06d connected.\r\nSoftware ready to run."

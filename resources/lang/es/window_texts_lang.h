@@ -35,11 +35,11 @@
 #define TXT_RACE_BY_LAPS "Vueltas"
 #define TXT_HOURS_UNIT "h"
 #define TXT_MINUTES_UNIT "min "
-#define TXT_LAPS_UNIT "vueltas"
+#define TXT_LAPS_UNIT "vltas"
 #define TXT_COUNTDOWN_GROUP "Cuenta atrás"
 #define TXT_SECONDS_UNIT "s"
 #define TXT_CLOCK_GROUP "Reloj"
-#define TXT_RACE_LENGTH_LAPS_FORMAT "%d vtas."
+#define TXT_RACE_LENGTH_LAPS_FORMAT "%d vltas"
 
 #define TXT_HEADER_POSITION "Pos"
 #define TXT_HEADER_GRID "Línea"
@@ -59,7 +59,7 @@
 
 #define TXT_ERROR_CAPTION "Error"
 #define TXT_MESSAGE_CAPTION "Mensaje"
-#define TXT_INTERFACE_FILE_ERROR "Error: imposible abrir el archivo Interfaz Puerto COM"
+#define TXT_INTERFACE_FILE_ERROR "Error: no se puede abrir el archivo Interfaz Puerto COM"
 #define TXT_PORT_OPEN_FAILED "Error al abrir el puerto COM"
 #define TXT_VQ1_CONNECTED "Interfaz Zelquanodrim VQ1 USB conectada.\r\nSoftware listo para funcionar."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "Decodificador VQ2 USB n.º %06d conectado.\r\nSoftware listo para funcionar."

@@ -35,11 +35,11 @@
 #define TXT_RACE_BY_LAPS "N.º voltas"
 #define TXT_HOURS_UNIT "h"
 #define TXT_MINUTES_UNIT "min "
-#define TXT_LAPS_UNIT "voltas"
+#define TXT_LAPS_UNIT "vltas"
 #define TXT_COUNTDOWN_GROUP "Contagem"
 #define TXT_SECONDS_UNIT "s"
 #define TXT_CLOCK_GROUP "Relógio"
-#define TXT_RACE_LENGTH_LAPS_FORMAT "%d volt."
+#define TXT_RACE_LENGTH_LAPS_FORMAT "%d vltas"
 
 #define TXT_HEADER_POSITION "Pos"
 #define TXT_HEADER_GRID "Linha"
@@ -59,7 +59,7 @@
 
 #define TXT_ERROR_CAPTION "Erro"
 #define TXT_MESSAGE_CAPTION "Mensagem"
-#define TXT_INTERFACE_FILE_ERROR "Erro: impossível abrir o ficheiro Interface Porta COM"
+#define TXT_INTERFACE_FILE_ERROR "Erro: não é possível abrir o ficheiro Interface Porta COM"
 #define TXT_PORT_OPEN_FAILED "Falha ao abrir a porta COM"
 #define TXT_VQ1_CONNECTED "Interface Zelquanodrim VQ1 USB ligada.\r\nSoftware pronto a funcionar."
 #define TXT_VQ2_USB_CONNECTED_FORMAT "Descodificador VQ2 USB n.º %06d ligado.\r\nSoftware pronto a funcionar."

@@ -1,0 +1,270 @@
+// What a user of each of the six builds reads in the build's own language:
+// the laps controls and the board's race length, the error boxes of the main
+// window and of the interface dialog, and control texts that fit their
+// controls. This source is compiled once per build (BUILD_LANGUAGE).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+
+#include "detailed_results.h"
+#include "dialog_ids.h"
+#include "dialog_driver.h"
+#include "display_settings.h"
+#include "pilot_database.h"
+#include "race_options.h"
+#include "sound_settings.h"
+#include "starting_grid.h"
+#include "interface_dialog.h"
+#include "window_fixture.h"
+#include "window_ids.h"
+
+namespace {
+
+struct Build {
+    const char *language;
+    const char *laps_radio;
+    const char *laps_label;
+    const char *race_length;  // a race of 4999 laps on the board
+    // Across from the right edge W: the laps edit's x, its label's x and width.
+    int laps_x, label_x, label_width;
+    // The transponder mode group's width, the two radios' widths, and the scan
+    // box's and status's x offsets and widths.
+    int mode_group, own_chips, mixed_scan, scan_x, scan_width, status_x, status_width;
+    const char *caption;
+    // The boxes of a window created without any of its files, in order.
+    const char *creation_boxes[6];
+    const char *interface_dialog_box;
+};
+
+const Build BUILDS[] = {
+    {"fr", "Nbre tours", "tours ", "4999 tours", 195, 151, 39, 330, 105, 105, 320, 60, 390, 110,
+     "Erreur",
+     {"Erreur: impossible d'ouvrir la base de donn\xE9" "es Pilotes",
+      "Erreur: impossible d'ouvrir la base de donn\xE9" "es Transpondeurs",
+      "Erreur: impossible d'ouvrir le fichier Dur\xE9" "e Course",
+      "Erreur: impossible d'ouvrir le fichier Options Courses",
+      "Erreur: impossible d'ouvrir le fichier r\xE9glages sons",
+      "Erreur: impossible d'ouvrir le fichier R\xE9glage Affichage"},
+     "Erreur: impossible d'ouvrir le fichier interface Port COM"},
+    {"de", "Runden", "Rd.", "4999 Rund.", 195, 151, 45, 360, 105, 105, 320, 60, 390, 160,
+     "Fehler",
+     {"Fehler: Die Fahrerdatenbank kann nicht ge\xF6" "ffnet werden",
+      "Fehler: Die Transponderdatenbank kann nicht ge\xF6" "ffnet werden",
+      "Fehler: Die Datei Renndauer kann nicht ge\xF6" "ffnet werden",
+      "Fehler: Die Datei Rennoptionen kann nicht ge\xF6" "ffnet werden",
+      "Fehler: Die Datei Toneinstellungen kann nicht ge\xF6" "ffnet werden",
+      "Fehler: Die Datei Anzeigeeinstellungen kann nicht ge\xF6" "ffnet werden"},
+     "Fehler: Datei Schnittstelle COM-Port kann nicht ge\xF6" "ffnet werden"},
+    {"pt", "N.\xBA voltas", "vltas", "4999 vltas", 195, 151, 43, 330, 130, 105, 320, 60, 390, 125,
+     "Erro",
+     {"Erro: n\xE3o \xE9 poss\xEDvel abrir a base de dados de pilotos",
+      "Erro: n\xE3o \xE9 poss\xEDvel abrir a base de dados de transponders",
+      "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Dura\xE7\xE3o da corrida",
+      "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Op\xE7\xF5" "es da corrida",
+      "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Defini\xE7\xF5" "es de som",
+      "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Defini\xE7\xF5" "es de visualiza\xE7\xE3o"},
+     "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Interface Porta COM"},
+    {"it", "N. giri", "giri ", "4999 giri", 195, 151, 39, 330, 115, 105, 320, 60, 390, 133,
+     "Errore",
+     {"Errore: impossibile aprire il database Piloti",
+      "Errore: impossibile aprire il database Transponder",
+      "Errore: impossibile aprire il file Durata gara",
+      "Errore: impossibile aprire il file Opzioni gara",
+      "Errore: impossibile aprire il file Impostazioni suoni",
+      "Errore: impossibile aprire il file Impostazioni visualizzazione"},
+     "Errore: impossibile aprire il file Interfaccia Porta COM"},
+    {"es", "Vueltas", "vltas", "4999 vltas", 205, 161, 54, 330, 115, 85, 300, 65, 375, 130,
+     "Error",
+     {"Error: no se puede abrir la base de datos de pilotos",
+      "Error: no se puede abrir la base de datos de transpondedores",
+      "Error: no se puede abrir el archivo Duraci\xF3n de la carrera",
+      "Error: no se puede abrir el archivo Opciones de carrera",
+      "Error: no se puede abrir el archivo Ajustes de sonido",
+      "Error: no se puede abrir el archivo Ajustes de pantalla"},
+     "Error: no se puede abrir el archivo Interfaz Puerto COM"},
+    {"en", "Laps", "laps ", "4999 laps", 195, 151, 39, 330, 120, 120, 330, 60, 400, 125,
+     "Error",
+     {"Error: cannot open the Drivers database",
+      "Error: cannot open the Transponders database",
+      "Error: cannot open the Race length file",
+      "Error: cannot open the Race options file",
+      "Error: cannot open the Sound settings file",
+      "Error: cannot open the Display settings file"},
+     "Error: cannot open the Interface COM port file"},
+};
+
+const Build &this_build()
+{
+    for (const Build &b : BUILDS)
+        if (strcmp(b.language, BUILD_LANGUAGE) == 0)
+            return b;
+    ADD_FAILURE() << "no expectations for the build " << BUILD_LANGUAGE;
+    return BUILDS[0];
+}
+
+std::string text_of(HWND control)
+{
+    char text[256] = "";
+    GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
+// What a control draws beside its text: the box of a radio or check box,
+// the frame of a group box or a push button, an edit's margins.
+LONG room_beside_text(HWND control)
+{
+    char cls[16] = "";
+    GetClassNameA(control, cls, sizeof cls);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    if (lstrcmpiA(cls, "Edit") == 0) {
+        const LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
+        return LOWORD(margins) + HIWORD(margins);
+    }
+    if (lstrcmpiA(cls, "Button") != 0)
+        return 0;
+    switch (style & BS_TYPEMASK) {
+    case BS_GROUPBOX:
+        return 16;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return (style & BS_PUSHLIKE) ? 6 : 16;
+    default:
+        return 6;
+    }
+}
+
+// Every shown text of the window's controls fits on its control: a static
+// text in the lines its height holds, any other on its one line, the ink of
+// its last letter included. Combo boxes and multiline edits scroll. The
+// French build's words and sizes stand as they are given, and so does the
+// scan lamp's "On"/"Off", the same small box in every build.
+void expect_texts_fit(HWND parent, const char *where)
+{
+    if (strcmp(BUILD_LANGUAGE, "fr") == 0)
+        return;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(c) == IDC_PILOT_DB_SCAN_STATE)
+            continue;
+        char cls[16] = "";
+        GetClassNameA(c, cls, sizeof cls);
+        const LONG style = GetWindowLongA(c, GWL_STYLE);
+        std::string text = text_of(c);
+        text.erase(text.find_last_not_of(' ') + 1);  // a trailing blank shows nothing
+        const bool is_static = lstrcmpiA(cls, "Static") == 0;
+        if (text.empty() || !(style & WS_VISIBLE) || lstrcmpiA(cls, "ComboBox") == 0 ||
+            (lstrcmpiA(cls, "Edit") == 0 && (style & ES_MULTILINE)) ||
+            (lstrcmpiA(cls, "Button") == 0 && (style & BS_BITMAP)) ||
+            (is_static && (style & SS_TYPEMASK) > SS_RIGHT))
+            continue;
+        RECT client;
+        GetClientRect(c, &client);
+        const LONG room = client.right - room_beside_text(c);
+        HDC dc = GetDC(c);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
+        RECT need = {0, 0, room, 0};
+        DrawTextA(dc, text.c_str(), -1, &need,
+                  DT_CALCRECT | DT_NOPREFIX | (is_static ? DT_WORDBREAK : DT_SINGLELINE));
+        ABC last = {0, 0, 0};
+        const UINT letter = static_cast<unsigned char>(text.back());
+        if (!is_static && GetCharABCWidthsA(dc, letter, letter, &last) && last.abcC > 0)
+            need.right -= last.abcC;
+        SelectObject(dc, old);
+        ReleaseDC(c, dc);
+        EXPECT_LE(need.right, room) << where << ": \"" << text << "\" is cut across";
+        if (is_static) {
+            EXPECT_LE(need.bottom, client.bottom) << where << ": \"" << text << "\" is cut below";
+        }
+    }
+}
+
+using BuildTexts = MainWindowTest;
+
+TEST_F(BuildTexts, LapsControlsAndTheRaceLengthOnTheBoard)
+{
+    const Build &b = this_build();
+    write_all_files(test_display_settings(20));
+    write_file("DureeCourse.txt", "MODECOURSETours\r\n0\r\n10\r\n4999\r\n5\r\n");
+    ASSERT_TRUE(create_window());
+    EXPECT_STREQ(g_text_race_length, b.race_length);
+    EXPECT_EQ(text_of(GetDlgItem(window_, IDC_RACE_BY_LAPS)), b.laps_radio);
+    EXPECT_EQ(text_of(GetDlgItem(window_, IDC_LAPS_LABEL)), b.laps_label);
+
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int mode_x = 720 * w / 1600;
+    const struct {
+        int id;
+        int x, width;
+    } places[] = {
+        {IDC_LAPS, w - b.laps_x, 42},
+        {IDC_LAPS_LABEL, w - b.label_x, b.label_width},
+        {IDC_TRANSPONDER_MODE_GROUP, mode_x + 200, b.mode_group},
+        {IDC_OWN_CHIPS, mode_x + 205, b.own_chips},
+        {IDC_MIXED_SCAN, mode_x + 205, b.mixed_scan},
+        {IDC_SCAN, mode_x + b.scan_x, b.scan_width},
+        {IDC_SCAN_STATUS, mode_x + b.status_x, b.status_width},
+    };
+    for (const auto &p : places) {
+        RECT r;
+        GetWindowRect(GetDlgItem(window_, p.id), &r);
+        MapWindowPoints(0, window_, reinterpret_cast<POINT *>(&r), 2);
+        EXPECT_EQ(r.left, p.x) << p.id;
+        EXPECT_EQ(r.right - r.left, p.width) << p.id;
+    }
+
+    // Every text shows whole, the time controls' and the scan's too.
+    expect_texts_fit(window_, "race by laps");
+    SendMessageA(window_, WM_COMMAND, IDC_RACE_BY_TIME, 0);
+    SendMessageA(window_, WM_COMMAND, IDC_MIXED_SCAN, 0);
+    expect_texts_fit(window_, "race by time, scan");
+}
+
+TEST_F(BuildTexts, ErrorBoxesSpeakTheBuildsLanguage)
+{
+    const Build &b = this_build();
+    ASSERT_TRUE(create_window());
+    ASSERT_EQ(boxes_.boxes().size(), 6u);
+    for (int i = 0; i < 6; i++) {
+        EXPECT_EQ(boxes_.boxes()[i].caption, b.caption);
+        EXPECT_EQ(boxes_.boxes()[i].text, b.creation_boxes[i]);
+    }
+
+    boxes_.clear();
+    drive_dialog(interface_dialog_proc, [] { open_interface_dialog(0); },
+                 [](HWND dialog) { DialogDriver::command(dialog, IDOK); });
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(boxes_.boxes()[0].caption, b.caption);
+    EXPECT_EQ(boxes_.boxes()[0].text, b.interface_dialog_box);
+}
+
+TEST_F(BuildTexts, EveryDialogsTextsFit)
+{
+    write_all_files(test_display_settings(20));
+    const struct {
+        DLGPROC procedure;
+        void (*open)(HWND owner);
+        const char *name;
+    } dialogs[] = {
+        {pilot_database_dialog_proc, open_pilot_database_dialog, "pilots"},
+        {starting_grid_dialog_proc, open_starting_grid_dialog, "grid"},
+        {race_options_dialog_proc, open_race_options_dialog, "options"},
+        {detailed_results_dialog_proc, open_detailed_results_dialog, "results"},
+        {sound_settings_dialog_proc, open_sound_settings_dialog, "sounds"},
+        {display_settings_dialog_proc, open_display_settings_dialog, "display"},
+        {interface_dialog_proc, open_interface_dialog, "interface"},
+    };
+    for (const auto &d : dialogs) {
+        const char *name = d.name;
+        drive_dialog(d.procedure, [&d] { d.open(0); }, [name](HWND dialog) {
+            expect_texts_fit(dialog, name);
+            DialogDriver::command(dialog, IDCANCEL);
+        });
+    }
+}
+
+}  // namespace
