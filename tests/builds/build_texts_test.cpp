@@ -38,6 +38,9 @@ struct Build {
     // The boxes of a window created without any of its files, in order.
     const char *creation_boxes[6];
     const char *interface_dialog_box;
+    // The starting grid dialog's file box: the English build keeps its
+    // French words and caption.
+    const char *grid_dialog_caption, *grid_dialog_box;
 };
 
 const Build BUILDS[] = {
@@ -49,7 +52,8 @@ const Build BUILDS[] = {
       "Erreur: impossible d'ouvrir le fichier Options Courses",
       "Erreur: impossible d'ouvrir le fichier r\xE9glages sons",
       "Erreur: impossible d'ouvrir le fichier R\xE9glage Affichage"},
-     "Erreur: impossible d'ouvrir le fichier interface Port COM"},
+     "Erreur: impossible d'ouvrir le fichier interface Port COM",
+     "Erreur", "Erreur: impossible d'ouvrir le fichier Composition S\xE9rie"},
     {"de", "Runden", "Rd.", "4999 Rund.", 195, 151, 45, 360, 105, 105, 320, 60, 390, 160,
      "Fehler",
      {"Fehler: Die Fahrerdatenbank kann nicht ge\xF6" "ffnet werden",
@@ -58,7 +62,8 @@ const Build BUILDS[] = {
       "Fehler: Die Datei Rennoptionen kann nicht ge\xF6" "ffnet werden",
       "Fehler: Die Datei Toneinstellungen kann nicht ge\xF6" "ffnet werden",
       "Fehler: Die Datei Anzeigeeinstellungen kann nicht ge\xF6" "ffnet werden"},
-     "Fehler: Datei Schnittstelle COM-Port kann nicht ge\xF6" "ffnet werden"},
+     "Fehler: Datei Schnittstelle COM-Port kann nicht ge\xF6" "ffnet werden",
+     "Fehler", "Fehler: Die Datei Startaufstellung kann nicht ge\xF6" "ffnet werden"},
     {"pt", "N.\xBA voltas", "vltas", "4999 vltas", 195, 151, 43, 330, 130, 105, 320, 60, 390, 125,
      "Erro",
      {"Erro: n\xE3o \xE9 poss\xEDvel abrir a base de dados de pilotos",
@@ -67,7 +72,8 @@ const Build BUILDS[] = {
       "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Op\xE7\xF5" "es da corrida",
       "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Defini\xE7\xF5" "es de som",
       "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Defini\xE7\xF5" "es de visualiza\xE7\xE3o"},
-     "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Interface Porta COM"},
+     "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Interface Porta COM",
+     "Erro", "Erro: n\xE3o \xE9 poss\xEDvel abrir o ficheiro Composi\xE7\xE3o da s\xE9rie"},
     {"it", "N. giri", "giri ", "4999 giri", 195, 151, 39, 330, 115, 105, 320, 60, 390, 133,
      "Errore",
      {"Errore: impossibile aprire il database Piloti",
@@ -76,7 +82,8 @@ const Build BUILDS[] = {
       "Errore: impossibile aprire il file Opzioni gara",
       "Errore: impossibile aprire il file Impostazioni suoni",
       "Errore: impossibile aprire il file Impostazioni visualizzazione"},
-     "Errore: impossibile aprire il file Interfaccia Porta COM"},
+     "Errore: impossibile aprire il file Interfaccia Porta COM",
+     "Errore", "Errore: impossibile aprire il file Composizione batteria"},
     {"es", "Vueltas", "vltas", "4999 vltas", 205, 161, 54, 330, 115, 85, 300, 65, 375, 130,
      "Error",
      {"Error: no se puede abrir la base de datos de pilotos",
@@ -85,7 +92,8 @@ const Build BUILDS[] = {
       "Error: no se puede abrir el archivo Opciones de carrera",
       "Error: no se puede abrir el archivo Ajustes de sonido",
       "Error: no se puede abrir el archivo Ajustes de pantalla"},
-     "Error: no se puede abrir el archivo Interfaz Puerto COM"},
+     "Error: no se puede abrir el archivo Interfaz Puerto COM",
+     "Error", "Error: no se puede abrir el archivo Composici\xF3n de la serie"},
     {"en", "Laps", "laps ", "4999 laps", 195, 151, 39, 330, 120, 120, 330, 60, 400, 125,
      "Error",
      {"Error: cannot open the Drivers database",
@@ -94,7 +102,8 @@ const Build BUILDS[] = {
       "Error: cannot open the Race options file",
       "Error: cannot open the Sound settings file",
       "Error: cannot open the Display settings file"},
-     "Error: cannot open the Interface COM port file"},
+     "Error: cannot open the Interface COM port file",
+     "Erreur", "Erreur: impossible d'ouvrir le fichier Composition S\xE9rie"},
 };
 
 const Build &this_build()
@@ -240,6 +249,13 @@ TEST_F(BuildTexts, ErrorBoxesSpeakTheBuildsLanguage)
     ASSERT_EQ(boxes_.boxes().size(), 1u);
     EXPECT_EQ(boxes_.boxes()[0].caption, b.caption);
     EXPECT_EQ(boxes_.boxes()[0].text, b.interface_dialog_box);
+
+    boxes_.clear();
+    drive_dialog(starting_grid_dialog_proc, [] { open_starting_grid_dialog(0); },
+                 [](HWND dialog) { DialogDriver::command(dialog, IDCANCEL); });
+    ASSERT_EQ(boxes_.boxes().size(), 3u);  // the two pilot files, then the grid
+    EXPECT_EQ(boxes_.boxes()[2].caption, b.grid_dialog_caption);
+    EXPECT_EQ(boxes_.boxes()[2].text, b.grid_dialog_box);
 }
 
 TEST_F(BuildTexts, EveryDialogsTextsFit)
