@@ -42,6 +42,7 @@ Display sample()
         strcpy(d.settings->fonts[s].face, "Arial");
     }
     strcpy(d.settings->fonts[1].face, "Arial Black");
+    memset(d.settings->fonts[4].face, 'W', 31);  // the longest face name
     memset(d.settings->fonts[2].face, 0, sizeof d.settings->fonts[2].face);
     d.settings->fonts[3].height = -16;
     d.settings->colours[0] = 16777215;
@@ -67,6 +68,7 @@ std::string sample_file()
     std::vector<std::string> faces(FONT_SLOTS, "Arial");
     faces[1] = "Arial Black";
     faces[2] = "";
+    faces[4] = std::string(31, 'W');
     std::string text = tabbed_line({"1000"}) + tabbed_line(faces);
     for (int field = 0; field < 5; ++field) {
         std::vector<std::string> line;

@@ -212,6 +212,19 @@ TEST_F(FileFailures, ReadOnlyFilesCountAsMissingAndStayAsTheyWere)
     }
 }
 
+// A full disk shows only when the file is closed: the writer must say so.
+TEST_F(FileFailures, AWriteThatNeverReachesTheDiskFails)
+{
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no full device here";
+    }
+    for (const FileCase &c : file_cases()) {
+        std::filesystem::remove(c.file);
+        std::filesystem::create_symlink("/dev/full", c.file);
+        EXPECT_EQ(0, c.write(*targets)) << c.file;
+    }
+}
+
 TEST_F(FileFailures, BinaryAndOverLongFilesStayWithinEveryField)
 {
     std::mt19937 random(2024);

@@ -85,7 +85,9 @@ TEST(PilotFiles, RoundTripKeepsEveryPilot)
     TempDir dir;
     Database db;
     for (int i = 0; i < MAX_PILOTS; ++i) {
-        std::string name = "Pilot " + std::to_string(i) + std::string(30, 'x');
+        // Every other name at the 49 characters a name may have.
+        std::string name = "Pilot " + std::to_string(i) + std::string(49, 'x');
+        name.resize(49 - i % 2);
         std::string transponder = std::to_string(100000 + i);
         db.set(i, name.c_str(), i % 7 == 0 ? "" : transponder.c_str());
     }
@@ -148,6 +150,10 @@ TEST(PilotFiles, HostileFilesAreCutAtEveryFieldAndRecord)
     EXPECT_EQ(std::string(49, 'N'), db[0].name);
     EXPECT_STREQ("short", db[1].name);
     EXPECT_STREQ("line997", db[999].name);
+    // Nothing lands past the last record.
+    std::vector<PilotRecord> guarded(MAX_PILOTS + 1);
+    EXPECT_EQ(1, read_pilot_names(guarded.data()));
+    EXPECT_STREQ("", guarded[MAX_PILOTS].name);
     EXPECT_STREQ("999999", db[0].transponder);
     // A NUL byte is kept as it comes, within the field.
     EXPECT_EQ(0, memcmp("12\0" "34", db[1].transponder, 6));

@@ -119,11 +119,12 @@ TEST(GridFile, WritesTheDatabaseTranspondersOfTheChosenNames)
     strcpy(grid.rows[2].name, "Deleted since");
     strcpy(grid.rows[3].name, "Bob");
     strcpy(grid.rows[19].name, "Alice");
-    strcpy(grid.race_name.get(), "Coupe d'\xE9t\xE9");
+    const std::string race = "Coupe d'\xE9t\xE9 " + std::string(42, '*');  // 54, the most it holds
+    strcpy(grid.race_name.get(), race.c_str());
     EXPECT_EQ(1, write_grid_composition(grid.rows.get(), grid.race_name.get(),
                                         grid.database.get()));
     EXPECT_EQ("Bob\t002222\r\n" + empty_grid_lines(2) + "Bob\t002222\r\n" +
-                  empty_grid_lines(15) + "Alice\t001111\r\nCoupe d'\xE9t\xE9\t000001\r\n",
+                  empty_grid_lines(15) + "Alice\t001111\r\n" + race + "\t000001\r\n",
               read_file(GRID_FILE));
 
     Grid back;
@@ -133,7 +134,7 @@ TEST(GridFile, WritesTheDatabaseTranspondersOfTheChosenNames)
     EXPECT_STREQ("(NA)", back.rows[2].name);
     EXPECT_STREQ("100000", back.rows[2].transponder);
     EXPECT_STREQ("Alice", back.rows[19].name);
-    EXPECT_STREQ("Coupe d'\xE9t\xE9", back.race_name.get());
+    EXPECT_EQ(race, back.race_name.get());
     EXPECT_STREQ("000001", back.trailer.get());
 }
 
@@ -142,11 +143,11 @@ TEST(GridFile, EmptyNamesMatchTheFirstEmptyRecordAndAnEmptyRaceNameReadsBack)
     TempDir dir;
     Grid grid;
     set_pilot(&grid.database[0], "Alice", "001111");
-    set_pilot(&grid.database[1], "", "");
-    set_pilot(&grid.database[2], "", "004444");
+    set_pilot(&grid.database[1], "", "004444");
+    set_pilot(&grid.database[2], "", "");
     grid.rows[5].name[0] = 0;
     EXPECT_EQ(1, write_grid_composition(grid.rows.get(), "", grid.database.get()));
-    EXPECT_EQ(empty_grid_lines(5) + "\t\r\n" + empty_grid_lines(14) + "\t000001\r\n",
+    EXPECT_EQ(empty_grid_lines(5) + "\t004444\r\n" + empty_grid_lines(14) + "\t000001\r\n",
               read_file(GRID_FILE));
     Grid back;
     strcpy(back.race_name.get(), "old");
@@ -162,13 +163,17 @@ TEST(GridFile, ReadsUpToWhereTheFileEnds)
     write_file(GRID_FILE, "Alice\t001111\nBob\t0022");
     Grid grid;
     strcpy(grid.race_name.get(), "old");
+    strcpy(grid.trailer.get(), "000009");
+    strcpy(grid.rows[2].transponder, "003333");
     EXPECT_EQ(1, grid.read());
     EXPECT_STREQ("Alice", grid.rows[0].name);
     EXPECT_STREQ("001111", grid.rows[0].transponder);
     EXPECT_STREQ("0022", grid.rows[1].transponder);
     // Rows not reached are cleared, not "(NA)".
     EXPECT_STREQ("", grid.rows[2].name);
+    EXPECT_STREQ("", grid.rows[2].transponder);
     EXPECT_STREQ("", grid.race_name.get());
+    EXPECT_STREQ("", grid.trailer.get());
 }
 
 TEST(GridFile, EveryCutOfAFileReadsAsItsPrefix)
@@ -233,6 +238,8 @@ TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsThemBack)
 
     EXPECT_EQ(1, write_race_length("MODECOURSETours", 0, 45, 4999, 3600));
     EXPECT_EQ("MODECOURSETours\r\n0\r\n45\r\n4999\r\n3600\r\n", read_file(LENGTH_FILE));
+    EXPECT_EQ(1, length.read());
+    length.expect("MODECOURSETours", 0, 45, 4999, 3600);
     write_file(LENGTH_FILE, "MODECOURSETours 2 5 -3 +7");
     EXPECT_EQ(1, length.read());
     length.expect("MODECOURSETours", 2, 5, -3, 7);

@@ -110,6 +110,7 @@ TEST(ResultsFile, ReaderPutsLapJAtIndexJMinusOneAndTouchesNothingElse)
 
     Results copy;
     copy.cars[0].best_lap = 1234;
+    copy.cars[0].race_times[2] = 7;  // an earlier, longer heat
     copy.cars[0].lap_times[7] = 5;
     copy.cars[0].lap_positions[4999] = 9;
     strcpy(copy.cars[0].transponder, "000042");
@@ -138,12 +139,14 @@ TEST(ResultsFile, FullSizeRaceRoundTrips)
         for (int n = 1; n < MAX_LAPS; ++n) {
             times.push_back(n * 30000 + i * 7);
         }
-        live.set_live(i, ("Car " + std::to_string(i)).c_str(), times);
+        std::string name = "Car " + std::to_string(i) + std::string(49, '#');
+        live.set_live(i, name.substr(0, 49).c_str(), times);
     }
     ASSERT_EQ(1, live.write());
     Results copy;
     ASSERT_EQ(1, copy.read());
     for (int i = 0; i < GRID_SLOTS; ++i) {
+        EXPECT_STREQ(live.cars[i].name, copy.cars[i].name);
         ASSERT_EQ(MAX_LAPS - 1, copy.cars[i].laps);
         ASSERT_EQ(0, memcmp(&live.cars[i].race_times[1], &copy.cars[i].race_times[0],
                             sizeof(int32_t) * (MAX_LAPS - 1)));
@@ -190,6 +193,9 @@ TEST(ResultsFile, EveryCutOfAFileReadsAsItsPrefix)
     for (size_t cut = 0; cut <= full.size(); ++cut) {
         write_file(RESULTS_FILE, full.substr(0, cut));
         Results copy;
+        strcpy(copy.key.get(), RANKING_BEST_LAP);
+        copy.set_loaded(0, {99999, 99999, 99999});
+        copy.set_loaded(1, {99999, 99999});
         ASSERT_EQ(1, copy.read());
         EXPECT_TRUE(begins("CLASSEMENTToursTemps", copy.key.get())) << cut;
         const std::vector<std::vector<int32_t>> times = {{15000, 32000}, {9000}};
