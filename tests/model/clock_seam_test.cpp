@@ -9,7 +9,6 @@ TEST(ClockSeam, TestClockDrivesEveryReading)
 {
     TestClock clock(0xFFFFFFF0u, 3579545);
     EXPECT_EQ(0xFFFFFFF0u, read_tick_count());
-    EXPECT_EQ(0, read_performance_counter());
     clock.advance(0x20);
     EXPECT_EQ(0x10u, read_tick_count());
     EXPECT_EQ(114545, read_performance_counter());

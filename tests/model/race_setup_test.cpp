@@ -86,8 +86,7 @@ TEST(RaceSetUp, NewSetUpForgetsThePreviousRace)
     ASSERT_EQ(1, race.cars[1].holds_race_best);
     for (int i = 0; i < GRID_SLOTS; i++) {
         CarRecord &car = race.cars[i];
-        car.since_buzz = car.buzz_reference = 400 + i;
-        car.lap_positions[3] = 1 + i;
+        car.since_buzz = car.buzz_reference = car.lap_positions[3] = 400 + i;
         car.finished = car.scan_assigned = 1;
     }
 
