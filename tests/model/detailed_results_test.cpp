@@ -90,6 +90,8 @@ TEST(ResultsCopy, PackingMovesTheCarsToTheFrontAndEmptiesTheRest)
                         car.lap_positions[k] == 0) << i << " " << k;
     }
     EXPECT_EQ(largest_lap_count(copy.cars.get()), 3);
+    copy.cars[19].laps = 8;
+    EXPECT_EQ(largest_lap_count(copy.cars.get()), 8);
 }
 
 }  // namespace

@@ -55,6 +55,7 @@ TEST(RaceSetUp, CarsInThirdAndSeventhRowsTakeTheFirstTwoPositions)
     for (int i = 0; i < GRID_SLOTS; i++) {
         int is_car = i == 2 || i == 6;
         EXPECT_EQ(!is_car, race.cars[i].finished) << i;
+        EXPECT_EQ(!is_car, race.cars[i].scan_assigned) << i;
         EXPECT_EQ(is_car ? 0 : NO_TIME, race.cars[i].best_lap) << i;
         EXPECT_EQ(is_car ? 0 : NO_TIME, race.cars[i].race_times[1]) << i;
     }
@@ -77,25 +78,28 @@ TEST(RaceSetUp, OnlyTheExactNameNaMarksAnEmptySlot)
 TEST(RaceSetUp, NewSetUpForgetsThePreviousRace)
 {
     TestRace race({0, 1, 2});
-    race.run_laps(1, 10000, {30000, 29000});
+    race.start_key = "DEPARTDecale";
+    race.run_laps(0, 10000, {31000, 30000, 29000});
+    race.run_laps(1, 12000, {30000, 28000});
     race.refresh(LAPS_THEN_TIME);
+    ASSERT_EQ(1, race.cars[0].new_personal_best);
     ASSERT_EQ(1, race.cars[1].holds_race_best);
+    for (int i = 0; i < GRID_SLOTS; i++) {
+        CarRecord &car = race.cars[i];
+        car.since_buzz = car.buzz_reference = car.lap_positions[3] = 400 + i;
+        car.finished = car.scan_assigned = 1;
+    }
 
+    // The next heat, with the first car only, starts as if nothing had run before.
     race.set_grid_row(1, "(NA)", "100000");
     race.set_grid_row(2, "(NA)", "100000");
     race.set_up();
+    TestRace fresh({0});
     EXPECT_EQ(1, race.count);
-    const CarRecord &car = race.cars[0];
-    EXPECT_EQ(0, car.laps);
-    EXPECT_EQ(0, car.just_recorded);
-    EXPECT_EQ(0, race.cars[1].holds_race_best);
-    EXPECT_EQ(NO_TIME, race.cars[1].race_times[2]);
-    EXPECT_EQ(0, race.cars[1].lap_times[2]);
-    EXPECT_EQ(0, race.cars[1].passage_time);
-    EXPECT_EQ(0, race.rows[0].race_time);
-    EXPECT_EQ(0, race.rows[1].laps);
-    EXPECT_STREQ("", race.board[1].name);
-    EXPECT_STREQ("", race.board[0].last_lap_text);
+    EXPECT_TRUE(bytes_of(fresh.cars.get(), GRID_SLOTS) == bytes_of(race.cars.get(), GRID_SLOTS));
+    EXPECT_TRUE(bytes_of(fresh.rows.get(), GRID_SLOTS) == bytes_of(race.rows.get(), GRID_SLOTS));
+    EXPECT_TRUE(bytes_of(fresh.board.get(), GRID_SLOTS) ==
+                bytes_of(race.board.get(), GRID_SLOTS));
 }
 
 TEST(RaceSetUp, TextsFillingTheirWholeFieldAreCutNotOverrun)

@@ -155,26 +155,32 @@ TEST(Rankings, DamagedLapCountsAreReadWithinTheLapArrays)
 {
     TestRace race({0, 1, 2, 3});
     race.cars[0].laps = MAX_LAPS;
+    race.cars[0].race_times[MAX_LAPS - 1] = 7;
     race.cars[1].laps = INT_MAX;
     race.cars[2].laps = -1;
     race.cars[3].laps = INT_MIN;
     rank_by_laps_then_time(race.cars.get(), race.rows.get(), race.count);
     EXPECT_EQ(2, race.rows[0].grid_number);
     EXPECT_EQ(1, race.rows[1].grid_number);
+    EXPECT_EQ(7, race.rows[1].race_time);
     rank_by_best_lap(race.cars.get(), race.rows.get(), race.count);
     EXPECT_NE(0, race.rows[3].grid_number);
 }
 
 TEST(GapsByLapsThenTime, SameLapGivesTheTimeBehindAndALapDownGivesLaps)
 {
-    TestRace race({0, 1, 2});
+    TestRace race({0, 1, 2, 3, 4});
     set_car(race, 0, 12, 360000, 30000, 29000);
     set_car(race, 1, 12, 361500, 30000, 29000);
-    set_car(race, 2, 11, 340000, 30000, 29000);
+    set_car(race, 2, 12, 362500, 30000, 29000);
+    set_car(race, 3, 11, 340000, 30000, 29000);
+    set_car(race, 4, 10, 330000, 30000, 29000);
     race.refresh(LAPS_THEN_TIME);
     EXPECT_EQ((Gaps{0, 0, 0, 0}), gaps_of(race.rows[0]));
     EXPECT_EQ((Gaps{0, 1500, 0, 1500}), gaps_of(race.rows[1]));
-    EXPECT_EQ((Gaps{1, 0, 1, 0}), gaps_of(race.rows[2]));
+    EXPECT_EQ((Gaps{0, 2500, 0, 1000}), gaps_of(race.rows[2]));
+    EXPECT_EQ((Gaps{1, 0, 1, 0}), gaps_of(race.rows[3]));
+    EXPECT_EQ((Gaps{2, 0, 1, 0}), gaps_of(race.rows[4]));
 }
 
 TEST(GapsByBestLap, CarsWithoutABestLapShowNoGap)
@@ -198,6 +204,7 @@ TEST(Gaps, LoneCarLeadsWithNoGap)
     // Stale gaps left in the leader's row by an earlier ranking are cleared.
     race.rows[0].gap_leader = 1234;
     race.rows[0].laps_behind_ahead = 3;
+    race.rows[0].gap_ahead = 5;
     compute_gaps_by_best_lap(race.rows.get(), 1);
     EXPECT_EQ((Gaps{0, 0, 0, 0}), gaps_of(race.rows[0]));
 }

@@ -122,6 +122,7 @@ TEST(BoardRows, OtherKeywordKeepsTheGapTextsAndRewritesTheRest)
     race.cars[1].race_times[13] = 80000;
     race.cars[1].just_recorded = 1;
     rank_by_laps_then_time(race.cars.get(), race.rows.get(), race.count);
+    compute_gaps_by_laps_then_time(race.rows.get(), race.count);
     split_ranking_times(race.rows.get(), race.count);
     format_board_rows(race.rows.get(), race.board.get(), "CLASSEMENTAutre", LAPS_THEN_TIME,
                       BEST_LAP, race.count);
