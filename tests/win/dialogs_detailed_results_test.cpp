@@ -19,7 +19,6 @@
 #include "dialog_driver.h"
 #include "dialog_ids.h"
 #include "race_fixture.h"
-#include "results_painter.h"
 #include "text_recorder.h"
 #include "window_ids.h"
 
@@ -187,6 +186,9 @@ TEST_F(DetailedResultsDialog, TablesShowEachCarsRaceTimesThenItsLapTimes)
         EXPECT_EQ(pixel(dialog, 900, 300), RGB(230, 230, 220));  // right of the columns
         EXPECT_EQ(pixel(dialog, 200, 300), RGB(0, 0, 0));
         EXPECT_EQ(pixel(dialog, 320, 65), RGB(0, 0, 0));
+        EXPECT_EQ(pixel(dialog, 460, 65), RGB(0, 0, 0));  // after the third column
+        EXPECT_EQ(pixel(dialog, 300, 80), RGB(0, 0, 0));
+        EXPECT_EQ(pixel(dialog, 300, 106), RGB(200, 200, 160));
         EXPECT_EQ(pixel(dialog, 320, 300), RGB(200, 200, 160));
         EXPECT_EQ(pixel(dialog, 465, 300), RGB(230, 230, 220));  // past the third column
 
@@ -221,8 +223,7 @@ TEST_F(DetailedResultsDialog, ChartLinesJoinEachCarsPositionsLapByLap)
         EXPECT_EQ(bar_state(dialog, WM_VSCROLL), "hidden 0..0 at 0");
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "hidden 0..0 at 0");
         repaint(dialog);
-        const COLORREF anna = CAR_PEN_COLOURS[0], ben = CAR_PEN_COLOURS[1],
-                       cleo = CAR_PEN_COLOURS[2];
+        const COLORREF anna = RGB(160, 5, 255), ben = RGB(5, 160, 0), cleo = RGB(55, 90, 195);
         EXPECT_TRUE(line_near(dialog, anna, 290, 320));  // 2nd to 2nd
         EXPECT_TRUE(line_near(dialog, anna, 430, 141));  // 1st to 2nd
         EXPECT_TRUE(line_near(dialog, ben, 363, 141));   // 1st to 2nd
@@ -237,6 +238,8 @@ TEST_F(DetailedResultsDialog, ChartLinesJoinEachCarsPositionsLapByLap)
         EXPECT_GT(count_colour(dialog, dots, 60, 80, 100, 81), 10);
         EXPECT_EQ(count_colour(dialog, dots, 546, 100, 547, 300), 0);
         EXPECT_EQ(count_colour(dialog, dots, 600, 200, 700, 201), 0);
+        EXPECT_EQ(count_colour(dialog, dots, 0, 80, 50, 81), 0);    // left of the legends
+        EXPECT_EQ(count_colour(dialog, dots, 280, 579, 281, 600), 0);  // over the lap numbers
         EXPECT_EQ(pixel(dialog, 10, 300), RGB(240, 240, 230));
         EXPECT_EQ(pixel(dialog, 900, 300), RGB(250, 250, 240));
 
@@ -265,6 +268,23 @@ TEST_F(DetailedResultsDialog, ChartLinesJoinEachCarsPositionsLapByLap)
             EXPECT_EQ(t->align, static_cast<UINT>(TA_RIGHT | TA_TOP));
             EXPECT_EQ(t->font_height, 15);
         }
+        DialogDriver::command(dialog, IDOK);
+    });
+
+    // A shorter heat after it, on lines 1 and 3: Anna stopped after her first
+    // lap, so Cleo leads from start to finish, in the colour of the second car.
+    write_file(RESULTS_FILE, results_file(RANKING_LAPS_THEN_TIME,
+                                          {{"Anna", {20000}}, EMPTY,
+                                           {"Cleo", {19000, 42000, 62000, 79000, 99000, 119000,
+                                                     139000, 159000, 179000}}}));
+    open([&](HWND dialog) {
+        DialogDriver::click(dialog, IDC_RESULTS_POSITIONS);
+        EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "hidden 0..0 at 0");
+        repaint(dialog);
+        EXPECT_TRUE(line_near(dialog, RGB(5, 160, 0), 313, 80));
+        const PaintedText *cleo = texts_.find("L3: Cleo");
+        ASSERT_TRUE(cleo);
+        EXPECT_EQ(cleo->colour, RGB(5, 160, 0));
         DialogDriver::command(dialog, IDOK);
     });
 }
@@ -301,13 +321,14 @@ TEST_F(DetailedResultsDialog, ARaceByBestLapOrOfOneCarHasAnEmptyChart)
     });
 }
 
-// Eleven cars, the first of 20 laps, the others of 2: each table bar has one
-// step; the chart's has eleven.
+// Eleven cars, the first of 20 laps on line 1, the others of 2 on lines 3
+// to 12: each table bar has one step; the chart's has eleven.
 TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
 {
     std::vector<FileCar> cars = {{"P1", {}}};
     for (int lap = 1; lap <= 20; lap++)
         cars[0].times.push_back(20000 * lap);
+    cars.push_back(EMPTY);
     for (int i = 2; i <= 11; i++)
         cars.push_back({"P" + std::to_string(i), {21000 + 100 * i, 42000 + 100 * i}});
     write_file(RESULTS_FILE, results_file(RANKING_LAPS_THEN_TIME, cars));
@@ -352,9 +373,9 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         texts_.clear();
         scroll(dialog, WM_HSCROLL, SB_LINERIGHT);
         paint_pending(dialog);
-        EXPECT_EQ(texts_.at(305, 60), "Ligne2");
-        EXPECT_EQ(texts_.at(305 + 70 * 9, 60), "Ligne11");
-        EXPECT_EQ(texts_.at(5, 90 + 20 * 10), "L11: P11");
+        EXPECT_EQ(texts_.at(305, 60), "Ligne3");
+        EXPECT_EQ(texts_.at(305 + 70 * 9, 60), "Ligne12");
+        EXPECT_EQ(texts_.at(5, 90 + 20 * 10), "L12: P11");
         EXPECT_EQ(texts_.at(cell_x(0), row_y(0)), "42.200");
 
         // The chart: laps 1 to 10 first, then up to the empty 21st.
@@ -368,8 +389,10 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         EXPECT_EQ(texts_.at(lap_x(0) - 5, 580), "12");
         EXPECT_EQ(texts_.at(lap_x(9) - 5, 580), "21");
         EXPECT_EQ(texts_.at(248, 65), "L1: P1");
-        // A car without the lap shown is placed after those that have it.
-        EXPECT_EQ(texts_.at(248, 545), "L11: P11");
+        // A car without the lap shown comes after those that have it, the
+        // higher grid line first, empty lines included: P11 10th, P2 19th.
+        EXPECT_EQ(texts_.at(248, 497), "L12: P11");
+        EXPECT_EQ(texts_.at(248, 929), "L3: P2");  // under the last line
 
         // Back to a table: its bars again, both at their start.
         texts_.clear();
@@ -431,11 +454,13 @@ TEST_F(DetailedResultsDialog, AMissingFileKeepsTheLastHeatAndAHandEditedOneShows
         // The smallest time leads; the largest comes after the cars without laps.
         EXPECT_EQ(texts_.at(248, 65), "L2: " + long_name.substr(0, 49));
         EXPECT_EQ(texts_.at(248, 545), "L1: Hand");
+        EXPECT_FALSE(texts_.find("L3: "));  // no legend for a car without laps
         DialogDriver::command(dialog, IDOK);
     });
 }
 
 // A full race: 20 cars of 4999 laps, written by the program's own writer.
+// Pilote 1 is last over the first ten laps, then leads.
 TEST_F(DetailedResultsDialog, TwentyCarsOfFiveThousandLapsScrollToTheirEnd)
 {
     std::unique_ptr<CarRecord[]> live(new CarRecord[GRID_SLOTS]());
@@ -443,7 +468,7 @@ TEST_F(DetailedResultsDialog, TwentyCarsOfFiveThousandLapsScrollToTheirEnd)
         snprintf(live[i].name, sizeof live[i].name, "Pilote %d", i + 1);
         live[i].laps = MAX_LAPS - 1;
         for (int n = 1; n < MAX_LAPS; n++)
-            live[i].race_times[n] = 20000 * n + 37 * i;
+            live[i].race_times[n] = 20000 * n + 37 * i + (i == 0 && n <= 10 ? 1000 : 0);
     }
     ASSERT_EQ(write_detailed_results(live.get(), RANKING_LAPS_THEN_TIME), 1);
 
@@ -458,6 +483,8 @@ TEST_F(DetailedResultsDialog, TwentyCarsOfFiveThousandLapsScrollToTheirEnd)
         EXPECT_EQ(bar_state(dialog, WM_VSCROLL), "shown 0..4980 at 0");
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "shown 0..10 at 0");
 
+        scroll(dialog, WM_VSCROLL, SB_THUMBPOSITION, 100);
+        EXPECT_EQ(g_detail_vscroll_info.nPos, 100);
         texts_.clear();
         scroll(dialog, WM_VSCROLL, SB_PAGEDOWN);
         scroll(dialog, WM_HSCROLL, SB_PAGERIGHT);
@@ -478,10 +505,12 @@ TEST_F(DetailedResultsDialog, TwentyCarsOfFiveThousandLapsScrollToTheirEnd)
         QueryPerformanceCounter(&after);
         EXPECT_EQ(texts_.at(lap_x(0) - 5, 580), "4991");
         EXPECT_EQ(texts_.at(lap_x(9) - 5, 580), "5000");
-        // The cars keep their grid order all race: car c is always c + 1st.
+        // The other cars keep their grid order: car c is c + 1st.
         EXPECT_EQ(texts_.at(248, 80 - 15), "L1: Pilote 1");
         EXPECT_EQ(texts_.at(248, 560 - 15), "L20: Pilote 20");
-        EXPECT_TRUE(line_near(dialog, CAR_PEN_COLOURS[19], (lap_x(7) + lap_x(8)) / 2, 560));
+        EXPECT_EQ(texts_.find("L9: Pilote 9")->colour, RGB(205, 210, 10));  // darker yellow
+        EXPECT_TRUE(line_near(dialog, RGB(160, 5, 255), (lap_x(7) + lap_x(8)) / 2, 80));
+        EXPECT_TRUE(line_near(dialog, RGB(180, 200, 0), (lap_x(7) + lap_x(8)) / 2, 560));
         printf("20 cars of 4999 laps: dialog shown %.1f ms after the call, chart painted "
                "in %.1f ms\n",
                1000.0 * (shown.QuadPart - start.QuadPart) / frequency.QuadPart,

@@ -17,6 +17,7 @@
 #include "dialog_ids.h"
 #include "display_settings.h"
 #include "race_fixture.h"
+#include "text_recorder.h"
 #include "window_ids.h"
 
 namespace {
@@ -37,6 +38,7 @@ DisplaySettings distinct_settings(int32_t seed)
         strcpy(d.fonts[s].face, s == 3 ? "Arial Black" : "Arial");
         d.fonts[s].height = -12 - s;
         d.fonts[s].weight = 400;
+        d.fonts[s].underline = s % 2;
         d.text_colours[s] = RGB(10 * s, seed, 100);
     }
     for (int32_t i = 0; i < DISPLAY_COLOURS; i++)
@@ -134,14 +136,14 @@ private:
     HDC dc_;
 };
 
-const RECT &swatch(int i)
-{
-    return DISPLAY_SWATCH_RECTS[i];
-}
-const RECT &sample(int k)
-{
-    return DISPLAY_SAMPLE_RECTS[k];
-}
+// Where the preview shows each colour and font; {} is not shown.
+const RECT SWATCHES[13] = {{200, 115, 240, 135}, {}, {200, 145, 240, 165}, {200, 215, 240, 235}, {},
+                           {200, 245, 240, 265}, {200, 275, 240, 295}, {200, 305, 240, 325},
+                           {200, 375, 240, 395}, {250, 375, 290, 395}, {200, 405, 240, 425},
+                           {250, 405, 290, 425}, {300, 405, 390, 425}};
+const RECT SAMPLES[4] = {{250, 215, 340, 235}, {}, {300, 375, 390, 395}, {300, 470, 390, 490}};
+const RECT &swatch(int i) { return SWATCHES[i]; }
+const RECT &sample(int k) { return SAMPLES[k]; }
 
 class DisplaySettingsDialog : public DialogTest {
 protected:
@@ -178,6 +180,7 @@ protected:
     DisplaySettings settings_;
     CustomColours custom_;
     std::string file_;
+    TextRecorder texts_;
 };
 
 TEST_F(DisplaySettingsDialog, OpensOnTheFileShowsItInThePreviewAndOkWritesItBackUnchanged)
@@ -193,11 +196,35 @@ TEST_F(DisplaySettingsDialog, OpensOnTheFileShowsItInThePreviewAndOkWritesItBack
         EXPECT_EQ(DialogDriver::text(dialog, IDC_DISPLAY_COLUMN_WIDTH), "60");
         EXPECT_TRUE(DialogDriver::checked(dialog, IDC_DISPLAY_STYLE_RELIEF));
         EXPECT_FALSE(DialogDriver::checked(dialog, IDC_DISPLAY_STYLE_GRADIENT));
+        // Arial 16 on the controls, bold on the title and the three group boxes.
+        for (int id = IDC_DISPLAY_STYLE_RELIEF; id <= IDC_DISPLAY_FONT_LABEL; id++) {
+            LOGFONTA f = {};
+            GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0)),
+                       sizeof f, &f);
+            const bool bold = id == 3509 || id == 3510 || id == 3513 || id == 3518;
+            EXPECT_EQ(f.lfHeight, 16) << id;
+            EXPECT_EQ(f.lfWeight, bold ? 700 : 0) << id;
+        }
+        // The samples' texts at 18 pixels whatever their slots' heights.
+        texts_.clear();
+        RedrawWindow(dialog, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW);
+        const struct { int x, y, slot; } shown[] = {{255, 215, 0}, {305, 375, 2}, {305, 470, 5}};
+        ASSERT_EQ(texts_.texts().size(), 3u);
+        for (int k = 0; k < 3; k++) {
+            const PaintedText &t = texts_.texts()[k];
+            EXPECT_EQ(texts_.at(shown[k].x, shown[k].y), "AaBbYyZz");
+            EXPECT_EQ(t.font_height, 18);
+            EXPECT_EQ(t.colour, static_cast<COLORREF>(settings_.text_colours[shown[k].slot]));
+        }
 
         const Preview p(dialog);
+        for (int i = 0; i < 17; i++) {  // a black frame just outside each
+            const RECT &r = i < 13 ? swatch(i) : sample(i - 13);
+            EXPECT_TRUE(!r.right || (p.at(r.left - 1, r.top - 1) == RGB(0, 0, 0) &&
+                                     p.at(r.right, r.bottom) == RGB(0, 0, 0))) << i;
+        }
         for (int i : {0, 2, 3, 5, 6, 7, 8, 9, 10, 11})
             EXPECT_EQ(p.centre_of(swatch(i)), static_cast<COLORREF>(settings_.colours[i])) << i;
-        EXPECT_EQ(p.at(swatch(0).left - 1, swatch(0).top - 1), RGB(0, 0, 0));  // the frame
         EXPECT_EQ(p.centre_of(swatch(12)), static_cast<COLORREF>(settings_.colours[12]));
         EXPECT_EQ(p.at(swatch(12).left + 2, swatch(12).top),
                   static_cast<COLORREF>(settings_.colours[10]));
@@ -207,8 +234,6 @@ TEST_F(DisplaySettingsDialog, OpensOnTheFileShowsItInThePreviewAndOkWritesItBack
                   static_cast<COLORREF>(settings_.colours[8]));
         EXPECT_EQ(p.at(sample(3).right - 2, sample(3).top),
                   static_cast<COLORREF>(settings_.colours[10]));
-        // The chosen column's text colour (slot 3 + 2) on the rows' colours.
-        EXPECT_GT(p.count(static_cast<COLORREF>(settings_.text_colours[5]), sample(3)), 20);
         DialogDriver::command(dialog, IDOK);
     });
     EXPECT_TRUE(boxes_.boxes().empty());
@@ -254,6 +279,8 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
 
         choose_column(dialog, 4);
         EXPECT_EQ(DialogDriver::text(dialog, IDC_DISPLAY_COLUMN_WIDTH), "80");
+        const COLORREF column_4 = static_cast<COLORREF>(settings_.text_colours[7]);
+        EXPECT_GT(Preview(dialog).count(column_4, sample(3)), 20);
         click_on(dialog, sample(3));
         EXPECT_EQ(font_asked.hwndOwner, nullptr);
         EXPECT_EQ(font_asked.Flags, static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT |
@@ -263,6 +290,9 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
         EXPECT_EQ(font_asked.rgbColors, static_cast<COLORREF>(settings_.text_colours[7]));
         EXPECT_STREQ(font_given.lfFaceName, "Arial");
         EXPECT_EQ(font_given.lfHeight, settings_.fonts[7].height);
+        EXPECT_EQ(font_given.lfWeight, 400);
+        EXPECT_EQ(font_given.lfUnderline, 1);
+        EXPECT_EQ(font_given.lfStrikeOut, 0);
         {
             const Preview p(dialog);
             EXPECT_GT(p.count(RGB(255, 0, 255), sample(3)), 20);
@@ -324,12 +354,16 @@ TEST_F(DisplaySettingsDialog, ClicksBesideTheSwatchesOpenNothingAndCancelledChoo
 
 TEST_F(DisplaySettingsDialog, TheWidthStaysWithin0And999AndTheChosenColumnIsKept)
 {
-    settings_.column_widths[0] = 999;
+    settings_.board_style = 2;  // neither style
+    settings_.column_widths[0] = 998;
     settings_.column_widths[1] = 0;
     settings_.column_widths[4] = 1500;  // a hand-edited file
     file_ = file_of(settings_, custom_);
     write_file(SETTINGS_FILE, file_);
     open([](HWND dialog) {
+        EXPECT_TRUE(DialogDriver::checked(dialog, IDC_DISPLAY_STYLE_GRADIENT));
+        DialogDriver::click(dialog, IDC_DISPLAY_STYLE_RELIEF);
+        DialogDriver::command(dialog, IDC_DISPLAY_WIDTH_PLUS);
         DialogDriver::command(dialog, IDC_DISPLAY_WIDTH_PLUS);
         EXPECT_EQ(DialogDriver::text(dialog, IDC_DISPLAY_COLUMN_WIDTH), "999");
         choose_column(dialog, 1);
@@ -349,6 +383,8 @@ TEST_F(DisplaySettingsDialog, TheWidthStaysWithin0And999AndTheChosenColumnIsKept
         DialogDriver::command(dialog, IDOK);
     });
     DisplaySettings expected = settings_;
+    expected.board_style = 1;
+    expected.column_widths[0] = 999;
     expected.column_widths[2] = 123;
     expected.column_widths[3] = 0;
     expected.column_widths[4] = 1499;
@@ -392,6 +428,7 @@ TEST_F(DisplaySettingsDialog, SauverWritesANamedDisplayFileAndChargerLoadsOne)
     choosers_.save_file = [&](OPENFILENAMEA *c) {
         asked = *c;
         proposed = c->lpstrFile;
+        SetCurrentDirectoryA("Private");  // as a chooser may leave it
         lstrcpynA(c->lpstrFile, answer_path.c_str(), c->nMaxFile);
         return TRUE;
     };
@@ -475,18 +512,23 @@ TEST_F(DisplaySettingsDialog, AMissingOrUnwritableSettingsFileIsToldAndTheDialog
 }
 
 // The system's choosers, owned by no window, answered Ok as they come: the
-// colour and font they start from come back unchanged.
+// colour and font they start from come back unchanged; Charger's is the
+// system's open dialog, here cancelled.
 TEST_F(DisplaySettingsDialog, TheSystemsChoosersStartFromTheSettingsShown)
 {
     set_common_dialog_hooks(0);
+    for (int answer : {IDOK, IDOK, IDCANCEL})
+        boxes_.answer(answer);
     open([](HWND dialog) {
         click_on(dialog, swatch(6));
         click_on(dialog, sample(0));
+        DialogDriver::command(dialog, IDC_DISPLAY_LOAD);
         DialogDriver::command(dialog, IDOK);
     });
-    ASSERT_EQ(boxes_.boxes().size(), 2u);
+    ASSERT_EQ(boxes_.boxes().size(), 3u);
     EXPECT_EQ(boxes_.boxes()[0].owner, nullptr);
     EXPECT_EQ(boxes_.boxes()[1].owner, nullptr);
+    EXPECT_EQ(boxes_.boxes()[2].caption, "Open");
     DisplaySettings written;
     CustomColours custom;
     ASSERT_EQ(1, read_display_settings(SETTINGS_FILE, &written, &custom));
