@@ -38,7 +38,7 @@ DisplaySettings distinct_settings(int32_t seed)
         strcpy(d.fonts[s].face, s == 3 ? "Arial Black" : "Arial");
         d.fonts[s].height = -12 - s;
         d.fonts[s].weight = 400;
-        d.fonts[s].underline = s % 2;
+        d.fonts[s].strikeout = s % 2;
         d.text_colours[s] = RGB(10 * s, seed, 100);
     }
     for (int32_t i = 0; i < DISPLAY_COLOURS; i++)
@@ -220,8 +220,10 @@ TEST_F(DisplaySettingsDialog, OpensOnTheFileShowsItInThePreviewAndOkWritesItBack
         const Preview p(dialog);
         for (int i = 0; i < 17; i++) {  // a black frame just outside each
             const RECT &r = i < 13 ? swatch(i) : sample(i - 13);
-            EXPECT_TRUE(!r.right || (p.at(r.left - 1, r.top - 1) == RGB(0, 0, 0) &&
-                                     p.at(r.right, r.bottom) == RGB(0, 0, 0))) << i;
+            const POINT c = centre(r);
+            EXPECT_TRUE(!r.right || (p.at(c.x, r.top - 1) == 0 && p.at(c.x, r.bottom) == 0 &&
+                                     p.at(r.left - 1, c.y) == 0 && p.at(r.right, c.y) == 0))
+                << i;
         }
         for (int i : {0, 2, 3, 5, 6, 7, 8, 9, 10, 11})
             EXPECT_EQ(p.centre_of(swatch(i)), static_cast<COLORREF>(settings_.colours[i])) << i;
@@ -291,8 +293,8 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
         EXPECT_STREQ(font_given.lfFaceName, "Arial");
         EXPECT_EQ(font_given.lfHeight, settings_.fonts[7].height);
         EXPECT_EQ(font_given.lfWeight, 400);
-        EXPECT_EQ(font_given.lfUnderline, 1);
-        EXPECT_EQ(font_given.lfStrikeOut, 0);
+        EXPECT_EQ(font_given.lfUnderline, 0);
+        EXPECT_EQ(font_given.lfStrikeOut, 1);
         {
             const Preview p(dialog);
             EXPECT_GT(p.count(RGB(255, 0, 255), sample(3)), 20);
