@@ -273,18 +273,18 @@ TEST_F(DetailedResultsDialog, ChartLinesJoinEachCarsPositionsLapByLap)
 
     // A shorter heat after it, on lines 1 and 3: Anna stopped after her first
     // lap, so Cleo leads from start to finish, in the colour of the second car.
-    write_file(RESULTS_FILE, results_file(RANKING_LAPS_THEN_TIME,
-                                          {{"Anna", {20000}}, EMPTY,
-                                           {"Cleo", {19000, 42000, 62000, 79000, 99000, 119000,
-                                                     139000, 159000, 179000}}}));
+    const FileCar cleo = {"Cleo",
+                          {19000, 42000, 62000, 79000, 99000, 119000, 139000, 159000, 179000}};
+    write_file(RESULTS_FILE,
+               results_file(RANKING_LAPS_THEN_TIME, {{"Anna", {20000}}, EMPTY, cleo}));
     open([&](HWND dialog) {
         DialogDriver::click(dialog, IDC_RESULTS_POSITIONS);
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "hidden 0..0 at 0");
         repaint(dialog);
         EXPECT_TRUE(line_near(dialog, RGB(5, 160, 0), 313, 80));
-        const PaintedText *cleo = texts_.find("L3: Cleo");
-        ASSERT_TRUE(cleo);
-        EXPECT_EQ(cleo->colour, RGB(5, 160, 0));
+        const PaintedText *legend = texts_.find("L3: Cleo");
+        ASSERT_TRUE(legend);
+        EXPECT_EQ(legend->colour, RGB(5, 160, 0));
         DialogDriver::command(dialog, IDOK);
     });
 }

@@ -445,6 +445,7 @@ TEST_F(DisplaySettingsDialog, SauverWritesANamedDisplayFileAndChargerLoadsOne)
     loaded_other.board_style = 0;
     write_file("autre.scrn", file_of(loaded_other, other_custom));
     const std::string long_name(MAX_PATH - 3, 'x');
+    const std::string fits(MAX_PATH - 7 - program_folder_.size(), 'y');  // ".scrn" just fits
 
     open([&](HWND dialog) {
         // The proposed name left as it is saves nothing.
@@ -464,6 +465,8 @@ TEST_F(DisplaySettingsDialog, SauverWritesANamedDisplayFileAndChargerLoadsOne)
         DialogDriver::command(dialog, IDC_DISPLAY_SAVE);
         // A name with no room left for the extension is refused, not cut.
         answer_path = long_name;
+        DialogDriver::command(dialog, IDC_DISPLAY_SAVE);
+        answer_path = program_folder_ + "\\" + fits;
         DialogDriver::command(dialog, IDC_DISPLAY_SAVE);
 
         answer_path = program_folder_ + "\\autre.scrn";
@@ -487,6 +490,7 @@ TEST_F(DisplaySettingsDialog, SauverWritesANamedDisplayFileAndChargerLoadsOne)
     EXPECT_EQ(read_file("finale.scrn"), file_);
     EXPECT_EQ(read_file("finale.scrn.old"), file_);
     EXPECT_FALSE(file_exists((long_name + ".scrn").c_str()));
+    EXPECT_EQ(read_file((fits + ".scrn").c_str()), file_);
     EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{SETTINGS_ERROR, LOAD_ERROR}));
     EXPECT_EQ(read_file(SETTINGS_FILE), file_of(loaded_other, other_custom));
 }
