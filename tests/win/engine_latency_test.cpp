@@ -1,7 +1,7 @@
 // How long a passing takes to reach the screen: from the engine tick that
 // reads the passing's last byte to the end of the board's repaint, with 20
-// cars on a shown board. The figure is printed; the bound is loose enough
-// for a loaded test machine.
+// cars on a shown board. The figure is printed, never compared: a shared
+// machine's load would decide the result.
 #include "race_fixture.h"
 
 #include <stdio.h>
@@ -84,7 +84,6 @@ TEST_F(EngineLatency, PassingToRepaintedBoardWithTwentyCars)
            "90%% %.3f ms, worst %.3f ms\n",
            GRID_SLOTS, total[mid], in_tick[mid], painting[mid], total[total.size() * 9 / 10],
            total.back());
-    EXPECT_LT(total[mid], 20.0);
 }
 
 }  // namespace

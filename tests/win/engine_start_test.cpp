@@ -43,7 +43,9 @@ TEST_F(EngineStart, FiveSecondCountdownCallsEachSecondOnceAsTheCountReachesIt)
     press(IDC_START);
     g_recorded.sounds.clear();
     // 10 ms ticks: the count shows 5 from the first tick, 1 during the last second.
-    ticks(520);
+    ticks(101);
+    EXPECT_STREQ("4s", g_text_countdown);
+    ticks(419);
     const char *calls[] = {"sons/cinq.wav", "sons/quatre.wav", "sons/trois.wav",
                            "sons/deux.wav", "sons/un.wav"};
     std::vector<std::string> expected(calls, calls + 5);
@@ -60,43 +62,46 @@ TEST_F(EngineStart, FiveSecondCountdownCallsEachSecondOnceAsTheCountReachesIt)
     EXPECT_EQ(1, g_race_running);
 }
 
-TEST_F(EngineStart, LongCountdownCallsTheMinutesInEnglish)
+TEST_F(EngineStart, HourLongCountdownCallsEachRowOnceInItsLanguageWhenSwitchedOn)
 {
-    countdown_ = 125;
-    sound_settings_[0] = SOUND_LANGUAGE_ENGLISH;
+    countdown_ = 3600;
     open();
-    press(IDC_START);
-    g_recorded.sounds.clear();
-    ticks(1, 1000);
-    EXPECT_TRUE(g_recorded.sounds.empty());  // 125 is no call
-    ticks(5, 1000);                          // 120 left
-    ticks(60, 1000);                         // 60 left
-    ticks(30, 1000);                         // 30 left
-    EXPECT_EQ((std::vector<std::string>{"sons/2minutesGB.wav", "sons/1minuteGB.wav",
-                                        "sons/30secondesGB.wav"}),
-              sounds_played());
-}
-
-TEST_F(EngineStart, CountdownAnnouncementsFollowTheirSwitchAndLanguage)
-{
-    countdown_ = 3;
-    sound_settings_[0] = "SONLANGUEKlingon";
-    open();
-    press(IDC_START);
-    ticks(400);
-    EXPECT_EQ(0, count_sound("sons/trois.wav") + count_sound("sons/troisGB.wav"));
-    press(IDC_STOP);
-
-    sound_settings_[0] = SOUND_LANGUAGE_FRENCH;
-    sound_settings_[1] = SOUND_COUNTDOWN_OFF;
-    write_settings();
-    strcpy(g_sound_language, SOUND_LANGUAGE_FRENCH);
-    strcpy(g_sound_countdown, SOUND_COUNTDOWN_OFF);
-    g_results_clean = 1;
-    g_recorded.sounds.clear();
-    press(IDC_START);
-    ticks(400);
-    EXPECT_EQ(0, count_sound("sons/trois.wav"));
+    const std::vector<std::string> french = {
+        "sons/60minutes.wav", "sons/30minutes.wav",  "sons/15minutes.wav",  "sons/5minutes.wav",
+        "sons/2minutes.wav",  "sons/1minute.wav",    "sons/30secondes.wav", "sons/10secondes.wav",
+        "sons/cinq.wav",      "sons/quatre.wav",     "sons/trois.wav",      "sons/deux.wav",
+        "sons/un.wav"};
+    const std::vector<std::string> english = {
+        "sons/60minutesGB.wav",  "sons/30minutesGB.wav",  "sons/15minutesGB.wav",
+        "sons/5minutesGB.wav",   "sons/2minutesGB.wav",   "sons/1minuteGB.wav",
+        "sons/30secondesGB.wav", "sons/10secondesGB.wav", "sons/cinqGB.wav",
+        "sons/quatreGB.wav",     "sons/troisGB.wav",      "sons/deuxGB.wav",
+        "sons/unGB.wav"};
+    const struct {
+        const char *language, *countdown;
+        std::vector<std::string> files;
+    } runs[] = {{SOUND_LANGUAGE_FRENCH, SOUND_COUNTDOWN_ON, french},
+                {SOUND_LANGUAGE_ENGLISH, SOUND_COUNTDOWN_ON, english},
+                {"SONLANGUEKlingon", SOUND_COUNTDOWN_ON, {}},
+                {SOUND_LANGUAGE_FRENCH, SOUND_COUNTDOWN_OFF, {}}};
+    // A tick in the middle of the second that shows count c.
+    auto count_at = [&](int c) {
+        tick(3600500 - 1000 * c - (read_tick_count() - g_countdown_start_tick));
+    };
+    for (const auto &run : runs) {
+        strcpy(g_sound_language, run.language);
+        strcpy(g_sound_countdown, run.countdown);
+        g_results_clean = 1;
+        press(IDC_START);
+        g_recorded.sounds.clear();
+        for (int s : {3600, 1800, 900, 300, 120, 60, 30, 10, 5, 4, 3, 2, 1}) {
+            if (s < 3600)
+                count_at(s + 1);  // a repeated count calls nothing more
+            count_at(s);
+        }
+        EXPECT_EQ(run.files, sounds_played()) << run.language << " " << run.countdown;
+        press(IDC_STOP);
+    }
 }
 
 TEST_F(EngineStart, CountdownTextIsRedrawnOncePerSecond)
@@ -106,8 +111,10 @@ TEST_F(EngineStart, CountdownTextIsRedrawnOncePerSecond)
     press(IDC_START);
     tick(5);
     EXPECT_STREQ("3s", g_text_countdown);  // set by Depart's reset of the clock texts
-    ticks(100);                            // 1005 ms: second 2 begins
+    show();
+    ticks(100);  // 1005 ms: second 2 begins
     EXPECT_STREQ("2s", g_text_countdown);
+    EXPECT_TRUE(repaint_waiting(g_board_layout.countdown));
     // A second whose first tick comes late (after 99 ms into it) is not shown.
     tick(1100);
     EXPECT_STREQ("2s", g_text_countdown);
@@ -150,7 +157,9 @@ TEST_F(EngineStart, Vq1SignalStartRunsTheFirstRaceTickInTheSameTick)
     ASSERT_EQ(0, g_countdown_remaining);
     g_recorded.sounds.clear();
     const int before = g_recorded.ticks;
+    show();
     tick();
+    EXPECT_TRUE(repaint_waiting(g_board_layout.board));
     EXPECT_EQ(1, g_decoder_synced);
     EXPECT_EQ(1, g_race_running);
     EXPECT_EQ(0, g_race_armed);
@@ -182,10 +191,10 @@ TEST_F(EngineStart, Vq2ResetAnswerRefusedThenAcceptedStartsTheRace)
     tick();  // the count reaches 0
     EXPECT_EQ(0, g_countdown_remaining);
     // The answer may come within the read of the tick that asked, or later.
-    for (int i = 0; i < 100 && (g_sync_request_sent || decoder_->count("reset_requests") < 1);
-         i++) {
-        tick();
+    tick();
+    for (int i = 0; i < 100 && g_sync_request_sent; i++) {
         wait_line(RESET_ANSWER_LENGTH);
+        tick();
     }
     // The answer read the decoder's time, not 00:00:00: refused.
     EXPECT_EQ(1, decoder_->count("reset_requests"));
@@ -210,8 +219,10 @@ TEST_F(EngineStart, Vq2DecoderThatNeverAnswersKeepsTheRaceArmedUntilArret)
     EXPECT_EQ(1, g_race_armed);
     EXPECT_EQ(0, g_decoder_synced);
     // Sent once: without an answer the request is not repeated.
-    EXPECT_TRUE(decoder_->wait_for("reset_requests", 1, 3000));
+    EXPECT_TRUE(decoder_->wait_for("reset_requests", 1, 10000));
     EXPECT_EQ(1, decoder_->count("reset_requests"));
+    press(IDC_CAR_1);  // starts only a first-car race
+    EXPECT_EQ(1, g_race_armed);
     press(IDC_STOP);
     EXPECT_EQ(0, g_race_armed);
     EXPECT_EQ(0, g_race_running);
@@ -228,18 +239,21 @@ TEST_F(EngineStart, FirstCarRaceStartsAtTheFirstGridCarsPassing)
     EXPECT_EQ(0u, g_race_start_tick);
     g_recorded.sounds.clear();
 
-    // Not on the grid: no start, no sound.
-    pass(4444, 3000);
+    // Not on the grid (000022 is): no start, no sound.
+    pass(23, 3000);
     tick();
     EXPECT_EQ(1, g_race_armed);
     EXPECT_TRUE(g_recorded.sounds.empty());
 
+    // Two cars in one read: the first one's passing is time 0.
     pass(22, 5250);
+    pass(33, 5400);
     tick();
     EXPECT_EQ(1, g_race_running);
     EXPECT_EQ(5250, g_race_origin_ms);
     EXPECT_EQ(1, g_car_records[1].laps);
     EXPECT_EQ(0, g_car_records[1].race_times[1]);
+    EXPECT_EQ(150, g_car_records[2].race_times[1]);
     EXPECT_EQ(0, g_car_records[1].just_recorded);
     EXPECT_EQ(std::vector<std::string>{"sons/foghorn.wav"}, sounds_played());
     EXPECT_STREQ("Bruno", g_board_rows[0].name);
@@ -268,21 +282,27 @@ TEST_F(EngineStart, FirstCarRaceStartedByAPassageButton)
     g_recorded.sounds.clear();
 
     // The button does not wait for the decoder's clock.
-    press(IDC_CAR_1 + 2);
+    press(IDC_CAR_1);
     EXPECT_EQ(1, g_race_running);
     EXPECT_EQ(0, g_race_armed);
-    EXPECT_EQ(1, g_car_records[2].laps);
-    EXPECT_EQ(0, g_car_records[2].race_times[1]);
-    EXPECT_EQ(0, g_car_records[2].lap_times[1]);
-    EXPECT_EQ(0, g_car_records[2].best_lap);
-    EXPECT_EQ(0, g_car_records[2].just_recorded);
+    EXPECT_EQ(1, g_car_records[0].laps);
+    EXPECT_EQ(0, g_car_records[0].race_times[1]);
+    EXPECT_EQ(0, g_car_records[0].lap_times[1]);
+    EXPECT_EQ(0, g_car_records[0].best_lap);
+    EXPECT_EQ(0, g_car_records[0].just_recorded);
     EXPECT_EQ(std::vector<std::string>{"sons/foghorn.wav"}, sounds_played());
-    EXPECT_STREQ("Chloe", g_board_rows[0].name);
+    EXPECT_STREQ("Alice", g_board_rows[0].name);
     EXPECT_STREQ("1", g_board_rows[0].laps_text);
     EXPECT_STREQ("0:00.000", g_board_rows[0].race_time_text);
     EXPECT_STREQ("0.000", g_board_rows[0].last_lap_text);
+    EXPECT_EQ(1, g_board_rows[0].just_recorded);
+    EXPECT_STREQ("Chloe", g_board_rows[1].name);
     EXPECT_STREQ("0", g_board_rows[1].laps_text);
     EXPECT_EQ(0, g_results_clean);
+    // The press was time 0 of the race.
+    tick(1500);
+    press(IDC_CAR_1 + 1);
+    EXPECT_EQ(1500, g_car_records[1].race_times[1]);
 }
 
 TEST_F(EngineStart, StaggeredStartFirstCrossingIsNoLap)
@@ -309,6 +329,11 @@ TEST_F(EngineStart, StaggeredStartFirstCrossingIsNoLap)
     EXPECT_EQ(1, alice.laps);
     EXPECT_EQ(30000, alice.race_times[1]);
     EXPECT_EQ(30000, alice.best_lap);
+    // A passage button at 72.5 s, timed by the computer's counter.
+    tick(72500 - (read_tick_count() - g_race_start_tick));
+    press(IDC_CAR_1);
+    EXPECT_EQ(60000, alice.race_times[2]);
+    EXPECT_EQ(30000, alice.lap_times[2]);
 }
 
 TEST_F(EngineStart, FirstTickReadsTheInterfaceSettingsOnce)

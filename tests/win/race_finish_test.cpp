@@ -83,7 +83,7 @@ TEST_F(RaceFinish, FinishLapEndOfARaceByTimeLetsEachCarEndItsLap)
     passing(22, 66000);
     EXPECT_EQ(1, g_car_records[1].finished);
     EXPECT_EQ(1, g_race_running);
-    passing(33, 67000);
+    passing(33, 60000);  // exactly the race length
     expect_stopped();
     EXPECT_EQ((std::vector<std::string>{"sons/beep1.wav", "sons/FinCourseVoiture1.wav",
                                         "sons/FinCourseVoiture2.wav", "sons/FinCourseVoiture3.wav",

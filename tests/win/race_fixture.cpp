@@ -250,7 +250,7 @@ void RaceWindow::ticks(int count, uint32_t ms)
 
 void RaceWindow::tick_until(const int32_t *flag, int max)
 {
-    const double give_up = now_ms() + 10000;
+    const double give_up = now_ms() + 30000;
     for (int i = 0; i < max && !*flag && now_ms() < give_up; i++) {
         tick();
         if (!*flag && g_sync_request_sent)
@@ -314,8 +314,8 @@ void RaceWindow::pass(int transponder, int32_t decoder_ms)
     const int32_t before = line_bytes();
     decoder_->command("pass " + std::to_string(transponder) + " " + decoder_time(decoder_ms));
     sent_ += 1;
-    ASSERT_TRUE(decoder_->wait_for("passings_sent", sent_, 3000));
-    wait_line(before + VQ2_PASSING_LENGTH);
+    ASSERT_TRUE(decoder_->wait_for("passings_sent", sent_, 10000));
+    EXPECT_TRUE(wait_line(before + VQ2_PASSING_LENGTH)) << "the bytes never reached the line";
 }
 
 void RaceWindow::pass_vq1(int transponder)
@@ -323,8 +323,8 @@ void RaceWindow::pass_vq1(int transponder)
     const int32_t before = line_bytes();
     decoder_->command("pass " + std::to_string(transponder));
     sent_ += 1;
-    ASSERT_TRUE(decoder_->wait_for("passings_sent", sent_, 3000));
-    wait_line(before + VQ1_PASSING_LENGTH);
+    ASSERT_TRUE(decoder_->wait_for("passings_sent", sent_, 10000));
+    EXPECT_TRUE(wait_line(before + VQ1_PASSING_LENGTH)) << "the bytes never reached the line";
 }
 
 void RaceWindow::send_raw(const std::string &hex)
@@ -334,7 +334,7 @@ void RaceWindow::send_raw(const std::string &hex)
     int32_t length = 0;
     for (char c : hex)
         length += c != ' ';
-    wait_line(before + length / 2);
+    EXPECT_TRUE(wait_line(before + length / 2)) << "the bytes never reached the line";
 }
 
 int32_t RaceWindow::line_bytes(void)
@@ -347,11 +347,28 @@ int32_t RaceWindow::line_bytes(void)
     return static_cast<int32_t>(status.cbInQue);
 }
 
-void RaceWindow::wait_line(int32_t bytes, int timeout_ms)
+bool RaceWindow::wait_line(int32_t bytes, int timeout_ms)
 {
     const double give_up = now_ms() + timeout_ms;
     while (line_bytes() < bytes && now_ms() < give_up)
         Sleep(1);
+    return line_bytes() >= bytes;
+}
+
+void RaceWindow::show(void)
+{
+    ShowWindow(window_, SW_SHOWMAXIMIZED);
+    ValidateRect(window_, 0);
+}
+
+bool RaceWindow::repaint_waiting(const RECT &area)
+{
+    RECT waiting = {0, 0, 0, 0}, client, expected;
+    GetUpdateRect(window_, &waiting, FALSE);
+    GetClientRect(window_, &client);
+    IntersectRect(&expected, &area, &client);
+    ValidateRect(window_, 0);
+    return !IsRectEmpty(&expected) && EqualRect(&waiting, &expected) != 0;
 }
 
 std::vector<std::string> RaceWindow::sounds_played(void) const

@@ -102,10 +102,16 @@ protected:
     void pass(int transponder, int32_t decoder_ms);
     void pass_vq1(int transponder);
     void send_raw(const std::string &hex);
-    // Waits until the line holds at least this many unread bytes.
-    void wait_line(int32_t bytes, int timeout_ms = 3000);
+    // Waits until the line holds at least this many unread bytes; false
+    // when they have not come by the deadline.
+    bool wait_line(int32_t bytes, int timeout_ms = 10000);
     // Unread bytes on the line.
     int32_t line_bytes(void);
+
+    // Shows the window with nothing waiting to be repainted.
+    void show(void);
+    // Whether exactly this area waits for its repaint; then nothing waits.
+    bool repaint_waiting(const RECT &area);
 
     std::vector<std::string> sounds_played(void) const;
     int count_sound(const char *file) const;

@@ -29,12 +29,15 @@ TEST_F(RacePassings, ProtectionTimeRefusesWithABuzzAtMostOncePerSecond)
     ASSERT_EQ(2, g_car_records[0].laps);
     g_recorded.sounds.clear();
 
+    passing(11, 33000);  // 2 s after the lap: refused, silent
+    EXPECT_TRUE(g_recorded.sounds.empty());
     passing(11, 34000);  // 3 s after the lap: refused, buzz
     EXPECT_EQ(std::vector<std::string>{"sons/buzz.wav"}, sounds_played());
     EXPECT_EQ(34000, g_car_records[0].buzz_reference);
-    passing(11, 34500);  // 0.5 s after the buzz: silent
-    passing(11, 32500);  // 1.5 s after the lap: silent
+    passing(11, 35000);  // 1 s after the buzz: silent
     EXPECT_EQ(1, count_sound("sons/buzz.wav"));
+    passing(11, 35001);
+    EXPECT_EQ(2, count_sound("sons/buzz.wav"));
     EXPECT_EQ(2, g_car_records[0].laps);
 
     passing(11, 36001);  // exactly 5.001 s: taken
@@ -80,7 +83,7 @@ TEST_F(RacePassings, TwoSlotsWithOneTransponderBothGetTheLap)
 TEST_F(RacePassings, UnknownAndFinishedTranspondersAreIgnoredSilently)
 {
     run();
-    passing(999, 1000);
+    passing(12, 1000);  // 000011 is on the grid, not 000012
     g_car_records[1].finished = 1;
     passing(22, 2000);
     EXPECT_EQ(0, g_car_records[1].laps);
@@ -90,7 +93,9 @@ TEST_F(RacePassings, UnknownAndFinishedTranspondersAreIgnoredSilently)
 TEST_F(RacePassings, BoardAfterEachPassing)
 {
     run();
+    show();
     passing(22, 1200);
+    EXPECT_TRUE(repaint_waiting(g_board_layout.board));
     EXPECT_STREQ("Bruno", g_board_rows[0].name);
     EXPECT_STREQ("1", g_board_rows[0].laps_text);
     EXPECT_STREQ("0:01.200", g_board_rows[0].race_time_text);
@@ -114,6 +119,15 @@ TEST_F(RacePassings, BoardAfterEachPassing)
     EXPECT_EQ(30000, g_race_best_lap);
     EXPECT_EQ(0, g_board_rows[0].just_recorded);
     EXPECT_EQ(1, g_board_rows[1].just_recorded);
+
+    // Ranked by best lap, with the gaps between best laps.
+    strcpy(g_ranking_key, RANKING_BEST_LAP);
+    passing(33, 40000);
+    passing(33, 65000);
+    EXPECT_STREQ("Chloe", g_board_rows[0].name);
+    EXPECT_STREQ("Bruno", g_board_rows[1].name);
+    EXPECT_STREQ("5.000", g_board_rows[1].gap_leader_text);
+    EXPECT_STREQ("1.000", g_board_rows[2].gap_ahead_text);
 }
 
 TEST_F(RacePassings, PassingSoundsPersonalBestAndTheirSwitches)
@@ -151,6 +165,7 @@ TEST_F(RacePassings, NewBestOnTheFinishingLapPlaysOnlyTheFinishAnnouncement)
     g_recorded.sounds.clear();
     passing(22, 60000);  // lap 3, a new best, and the last lap
     EXPECT_EQ(1, g_car_records[1].finished);
+    EXPECT_EQ(1, g_board_rows[0].finished);
     EXPECT_EQ(1, g_car_records[1].new_personal_best);
     EXPECT_EQ(std::vector<std::string>{"sons/FinCourseVoiture2.wav"}, sounds_played());
 }
@@ -175,12 +190,11 @@ TEST_F(RacePassings, ManualPassageIsNeverRefusedAndTimedByTheCounter)
     protection_ = 5;
     run();
     passing(11, 1000);
-    tick(400);
-    press(IDC_CAR_1);
     // Timed by the computer's counter from the start, not by the decoder.
-    const int64_t since_start = (g_qpc_now - g_qpc_origin) * 1000 / g_qpc_frequency;
+    tick(2000 - (read_tick_count() - g_race_start_tick));
+    press(IDC_CAR_1);
     EXPECT_EQ(2, g_car_records[0].laps);
-    EXPECT_EQ(since_start, g_car_records[0].race_times[2]);
+    EXPECT_EQ(2000, g_car_records[0].race_times[2]);
     tick();
     press(IDC_CAR_1);  // 10 ms later: still taken
     EXPECT_EQ(3, g_car_records[0].laps);
@@ -192,18 +206,25 @@ TEST_F(RacePassings, ManualPassageIsNeverRefusedAndTimedByTheCounter)
     EXPECT_EQ(3, g_car_records[0].laps);
 }
 
-TEST_F(RacePassings, Vq1PassingsAreTimedByTheCounterWhenTheirPairCompletes)
+TEST_F(RacePassings, Vq1PassingsAreTimedByTheCounterFromTheFirstCarsPassing)
 {
+    start_mode_ = START_FIRST_CAR;
     plug_decoder("vq1");
     write_settings();
     create_window();
     compose_grid(THREE_CARS);
-    start_race_now();
+    press(IDC_START);
+    tick_until_synced();
     tick(2340);
     pass_vq1(22);
     tick();
-    EXPECT_EQ(1, g_car_records[1].laps);
-    EXPECT_EQ(2350, g_car_records[1].race_times[1]);
+    EXPECT_EQ(1, g_race_running);
+    EXPECT_EQ(0, g_car_records[1].race_times[1]);
+    tick(2340);
+    pass_vq1(11);
+    tick();
+    EXPECT_EQ(1, g_car_records[0].laps);
+    EXPECT_EQ(2350, g_car_records[0].race_times[1]);
 }
 
 TEST_F(RacePassings, BadBytesNeverStopTheRaceNorTouchALap)
