@@ -227,6 +227,15 @@ TEST_F(RacePassings, Vq1PassingsAreTimedByTheCounterFromTheFirstCarsPassing)
     EXPECT_EQ(2350, g_car_records[0].race_times[1]);
 }
 
+TEST_F(RacePassings, PassingsBeyondOneReadWaitForTheNextTick)
+{
+    run();
+    for (int lap = 0; lap < 24; lap++)  // 264 bytes: more than one read takes
+        pass(11, 1000 + 6000 * lap);
+    ticks(2);
+    EXPECT_EQ(24, g_car_records[0].laps);
+}
+
 TEST_F(RacePassings, BadBytesNeverStopTheRaceNorTouchALap)
 {
     run();
