@@ -180,7 +180,9 @@ TEST_F(EngineStart, Vq2ResetAnswerRefusedThenAcceptedStartsTheRace)
         wait_line(RESET_ANSWER_LENGTH);
         tick();
     }
-    // The answer read the decoder's time, not 00:00:00: refused.
+    // The answer read the decoder's time, not 00:00:00: refused. (The
+    // simulator's counts may reach us after its answer.)
+    EXPECT_TRUE(decoder_->wait_for("reset_requests", 1, 10000));
     EXPECT_EQ(1, decoder_->count("reset_requests"));
     EXPECT_EQ(0, g_decoder_synced);
     EXPECT_EQ(0, g_sync_request_sent);
@@ -188,6 +190,7 @@ TEST_F(EngineStart, Vq2ResetAnswerRefusedThenAcceptedStartsTheRace)
     EXPECT_EQ(1, g_race_armed);
     // Asked again at the next tick, and this time taken.
     tick_until_running();
+    EXPECT_TRUE(decoder_->wait_for("clock_resets", 1, 10000));
     EXPECT_EQ(2, decoder_->count("reset_requests"));
     EXPECT_EQ(1, decoder_->count("clock_resets"));
     EXPECT_EQ(1, g_decoder_synced);
