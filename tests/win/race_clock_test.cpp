@@ -70,10 +70,10 @@ TEST_F(RaceClockCalls, HalfRaceWhenElapsedAndRemainingReadTheSame)
 TEST_F(RaceClockCalls, FiveAndOneMinuteCallsForALongEnoughRace)
 {
     run(0, 13);
-    run_clock(13 * 60000 - 300000 + 990, 40);  // 4:59 left
-    EXPECT_EQ(1, count_sound("sons/5minutes.wav"));
-    run_clock(13 * 60000 - 60000 + 990, 40);  // 0:59 left
-    EXPECT_EQ(1, count_sound("sons/1minute.wav"));
+    run_clock(13 * 60000 - 300000 + 990, 40);  // 4:59 left from the third tick
+    EXPECT_EQ(g_recorded.ticks - 2, tick_of("sons/5minutes.wav"));
+    run_clock(13 * 60000 - 60000 + 990, 40);  // 0:59 left from the third tick
+    EXPECT_EQ(g_recorded.ticks - 2, tick_of("sons/1minute.wav"));
     run_clock(13 * 60000 - 30000, 40);
     EXPECT_EQ(1, count_sound("sons/5minutes.wav"));
     EXPECT_EQ(1, count_sound("sons/1minute.wav"));
