@@ -5,47 +5,59 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "board_painter.h"
 #include "window_fixture.h"
 
 namespace {
 
 const COLORREF FLAG_COLOUR = RGB(255, 0, 255);
+const COLORREF LOGO_COLOUR = RGB(0, 255, 255);
 
-// A plain 25 x 16 flag of one colour, to find on the board.
-void write_flag(const std::string &folder)
+// A 24-bit bitmap of one colour, to find on the board.
+void write_bitmap(const std::string &path, LONG w, LONG h, COLORREF colour)
 {
-    CreateDirectoryA((folder + "\\images").c_str(), 0);
-    const int w = 25, h = 16, row = (w * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + row * h;
-    info.biSize = sizeof info;
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    FILE *f = fopen((folder + "\\images\\drapeauArrivee.bmp").c_str(), "wb");
+    const LONG row = (w * 3 + 3) & ~3;
+    const BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(54 + row * h), 0, 0, 54};
+    const BITMAPINFOHEADER info = {40, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::string bytes(reinterpret_cast<const char *>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char *>(&info), sizeof info);
+    for (LONG i = 0; i < row * h; i++)
+        bytes += i % row >= w * 3 ? 0 : static_cast<char>(colour >> (16 - 8 * (i % row % 3)));
+    FILE *f = fopen(path.c_str(), "wb");
     ASSERT_TRUE(f);
-    fwrite(&file, sizeof file, 1, f);
-    fwrite(&info, sizeof info, 1, f);
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < row; x++)
-            fputc(x < w * 3 ? (x % 3 == 1 ? 0 : 255) : 0, f);
+    fwrite(bytes.data(), 1, bytes.size(), f);
     fclose(f);
 }
 
+// Where one colour shows in a rectangle: its extent and how many pixels.
+struct Ink {
+    LONG left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+    int count = 0;
+};
+
 class PainterTest : public MainWindowTest {
 protected:
+    // Every text slot has its own colour and the column slots alternate
+    // between two heights, so a cell shows which slot painted it.
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        write_flag(folder_);
+        CreateDirectoryA((folder_ + "\\images").c_str(), 0);
+        write_bitmap(folder_ + "\\images\\drapeauArrivee.bmp", 10, 10, FLAG_COLOUR);  // drawn W/64 by 16
+        write_bitmap(folder_ + "\\images\\logo.bmp", 196, 50, LOGO_COLOUR);
         settings_ = test_display_settings(-16);
+        for (int32_t s = 0; s < FONT_SLOTS; s++) {
+            settings_.text_colours[s] = static_cast<int32_t>(RGB(200, 10 * s, 0));
+            settings_.fonts[s].height = s == 2 ? -16 : s == 1 ? -40 : s % 2 ? -13 : -20;
+        }
+        settings_.colours[COLOUR_RACE_NAME_BACKGROUND] = static_cast<int32_t>(RGB(90, 0, 90));
         write_all_files(settings_);
         ASSERT_TRUE(create_window(true));
+        ASSERT_EQ(g_screen_width * 1000 + g_screen_height, 1600900);  // pixels are reference units
         set_up_cars(6);
         relayout_board();
         ASSERT_EQ(g_board_visible_rows, 6);
@@ -53,33 +65,83 @@ protected:
 
     void paint()
     {
-        if (dc_)
-            ReleaseDC(window_, dc_);
         repaint();
-        dc_ = GetDC(window_);
+        capture();
     }
-    void TearDown() override
+    // Copies the client area, so that pixels are read from memory.
+    void capture()
     {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-        MainWindowTest::TearDown();
+        RECT c;
+        GetClientRect(window_, &c);
+        width_ = c.right;
+        BITMAPINFO bi = {};
+        bi.bmiHeader = {sizeof bi.bmiHeader, c.right, -c.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void *bits = 0;
+        HDC dc = GetDC(window_), memory = CreateCompatibleDC(dc);
+        HBITMAP copy = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, 0, 0);
+        HGDIOBJ old = SelectObject(memory, copy);
+        BitBlt(memory, 0, 0, c.right, c.bottom, dc, 0, 0, SRCCOPY);
+        pixels_.assign(static_cast<const DWORD *>(bits), static_cast<const DWORD *>(bits) + c.right * c.bottom);
+        SelectObject(memory, old);
+        DeleteObject(copy);
+        DeleteDC(memory);
+        ReleaseDC(window_, dc);
     }
 
-    COLORREF pixel(int32_t x, int32_t y) { return GetPixel(dc_, x, y); }
-
-    // Pixels of one colour in a rectangle.
-    int count(COLORREF colour, int32_t left, int32_t top, int32_t right, int32_t bottom)
+    COLORREF pixel(LONG x, LONG y)
     {
-        int n = 0;
-        for (int32_t y = top; y < bottom; y++)
-            for (int32_t x = left; x < right; x++)
-                n += GetPixel(dc_, x, y) == colour;
-        return n;
+        const DWORD p = pixels_[y * width_ + x];
+        return RGB(p >> 16 & 255, p >> 8 & 255, p & 255);
+    }
+    // Pixels of that colour, or with other, pixels of any other colour.
+    Ink ink(COLORREF colour, RECT r, bool other = false)
+    {
+        Ink k;
+        for (LONG y = r.top; y < r.bottom; y++)
+            for (LONG x = r.left; x < r.right; x++)
+                if ((pixel(x, y) == colour) != other) {
+                    k = {std::min(k.left, x), std::min(k.top, y), std::max(k.right, x), y, k.count + 1};
+                }
+        return k;
+    }
+    // The width and height of a text in Arial of that height.
+    SIZE text_size(const char *text, int32_t height)
+    {
+        HDC dc = GetDC(window_);
+        HGDIOBJ old = SelectObject(dc, CreateFontA(height, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
+        SIZE size;
+        GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size);
+        DeleteObject(SelectObject(dc, old));
+        ReleaseDC(window_, dc);
+        return size;
+    }
+    // The ink of a text drawn at x with that alignment: the test draws the
+    // same text there itself, in a white band below the board, to compare.
+    void expect_text(const Ink &k, LONG x, UINT align, const char *text, int32_t height,
+                     DWORD underline = 0)
+    {
+        HDC dc = GetDC(window_);
+        const RECT band = {0, 800, width_, 830};
+        FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        HGDIOBJ old = SelectObject(
+            dc, CreateFontA(height, 0, 0, 0, 400, 0, underline, 0, 0, 0, 0, 0, 0, "Arial"));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextAlign(dc, align | TA_TOP);
+        TextOutA(dc, x, 805, text, static_cast<int>(strlen(text)));
+        DeleteObject(SelectObject(dc, old));
+        ReleaseDC(window_, dc);
+        capture();
+        const Ink drawn = ink(RGB(255, 255, 255), band, true);
+        EXPECT_EQ(k.left, drawn.left) << text;
+        EXPECT_EQ(k.right, drawn.right) << text;
+    }
+    void expect_extent(const Ink &k, LONG left, LONG top, LONG right, LONG bottom)
+    {
+        EXPECT_EQ(std::vector<LONG>({k.left, k.top, k.right, k.bottom}),
+                  std::vector<LONG>({left, top, right, bottom}));
     }
 
-    int32_t scaled_x(int32_t v) { return v * g_screen_width / 1600; }
-    int32_t scaled_y(int32_t v) { return v * g_screen_height / 900; }
-    int32_t row_top(int32_t i) { return g_board_layout.body.top + scaled_y(i * g_board_row_height); }
+    int32_t row_top(int32_t i) { return g_board_layout.body.top + i * g_board_row_height; }
     int32_t sum(int32_t k)
     {
         int32_t s = 0;
@@ -91,13 +153,13 @@ protected:
     RECT cell(int32_t c, int32_t i)
     {
         const int32_t left = g_board_layout.body.left;
-        return {left + scaled_x(sum(c)) + 2, row_top(i) + 2, left + scaled_x(sum(c + 1)) - 1,
-                row_top(i + 1) - 1};
+        return {left + sum(c) + 2, row_top(i) + 2, left + sum(c + 1) - 1, row_top(i + 1) - 1};
     }
-    int count_in(COLORREF colour, RECT r) { return count(colour, r.left, r.top, r.right, r.bottom); }
+    int count_in(COLORREF colour, RECT r) { return ink(colour, r).count; }
 
     DisplaySettings settings_;
-    HDC dc_ = 0;
+    std::vector<DWORD> pixels_;
+    LONG width_ = 0;
 };
 
 int channel_at(int top, int bottom, int j, int lines)
@@ -148,7 +210,7 @@ TEST_F(PainterTest, StyleZeroRunsOneGradientOverAllRows)
     const RECT &b = g_board_layout.body;
     const int lines = b.bottom - b.top;
     for (int row : {0, 2, 5}) {
-        const int j = row_top(row) + scaled_y(g_board_row_height) / 2 - b.top;
+        const int j = row_top(row) + g_board_row_height / 2 - b.top;
         EXPECT_EQ(pixel(b.left + 3, b.top + j),
                   gradient_at(RGB(255, 255, 255), RGB(160, 180, 220), j, lines)) << j;
     }
@@ -176,12 +238,17 @@ TEST_F(PainterTest, OtherStylesLeaveTheRowsOnTheBoardBackground)
     EXPECT_EQ(pixel(g_board_layout.body.left + 3, row_top(1) + 4), RGB(255, 255, 255));
 }
 
+// The highlight covers that cell only, wherever the board is scrolled.
 TEST_F(PainterTest, JustRecordedGridNumberIsHighlighted)
 {
     g_board_rows[1].just_recorded = 1;
     paint();
     EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 1)), 20);
-    EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 0)), 0);
+    EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 0)) + count_in(RGB(255, 200, 0), cell(0, 2)), 0);
+    g_board_scroll_info.nPos = 1;  // board rows 2 to 7 shown
+    paint();
+    EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 0)), 20);
+    EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 1)), 0);
 }
 
 TEST_F(PainterTest, RaceBestLapWinsOverAPersonalBest)
@@ -198,15 +265,120 @@ TEST_F(PainterTest, RaceBestLapWinsOverAPersonalBest)
     EXPECT_EQ(count_in(RGB(200, 0, 200), cell(7, 2)), 0);
 }
 
-TEST_F(PainterTest, ColumnAtWidthOneTwentiethOfTheScreenIsHidden)
+// Each column's field in the first row and its header, where they stand with
+// the fixture's widths (body.left 75, header.left 35) and how they align; and
+// the widest width at which the column is still hidden (1600 by 900). Plain
+// backgrounds let the glyphs' smoothed edges count as ink.
+TEST_F(PainterTest, EachColumnPaintsItsFieldAndHeaderAtTheirPlacesInItsSlot)
 {
-    g_display_settings.text_colours[FONT_FIRST_COLUMN + 1] = static_cast<int32_t>(RGB(250, 0, 0));
-    g_column_widths[1] = g_screen_width / 20;
+    g_display_settings.colours[COLOUR_HEADER_BOTTOM] = g_display_settings.colours[COLOUR_HEADER_TOP];
+    g_display_settings.colours[COLOUR_ROWS_BOTTOM] = g_display_settings.colours[COLOUR_ROWS_TOP];
+    BoardRow &row = g_board_rows[0];
+    const struct {
+        char *field;
+        const char *text, *header;
+        LONG cell_x, header_x;
+        UINT align;
+        int32_t hidden_at;
+    } columns[] = {
+        {row.grid_text, "7", "Ligne", 112, 112, TA_CENTER, 40},
+        {row.name, "Zoe Martin", "Nom pilote", 160, 160, TA_LEFT, 80},
+        {row.laps_text, "12", "Tours", 560, 560, TA_RIGHT, 50},
+        {row.race_time_text, "4:02.345", "Temps total", 720, 725, TA_RIGHT, 85},
+        {row.gap_leader_text, "1 T", "Ecart leader", 885, 890, TA_RIGHT, 85},
+        {row.gap_ahead_text, "13.500", "Ecart pr\xE9" "c\xE9" "dt", 1050, 1055, TA_RIGHT, 85},
+        {row.last_lap_text, "21.004", "Dernier tour", 1210, 1215, TA_RIGHT, 85},
+        {row.best_lap_text, "19.8", "Meilleur tour", 1370, 1375, TA_RIGHT, 85},
+        {row.transponder, "004711", "Transp.", 1435, 1435, TA_CENTER, 55},
+    };
+    for (const auto &c : columns)
+        strcpy(c.field, c.text);
     paint();
-    EXPECT_EQ(count_in(RGB(250, 0, 0), cell(1, 0)), 0);
-    g_column_widths[1] = g_screen_width / 20 + 1;
+    const RECT &h = g_board_layout.header;
+    const COLORREF header = RGB(200, 20, 0);
+    const COLORREF header_background = RGB(60, 80, 120), white = RGB(255, 255, 255);
+    for (int32_t c = 0; c < BOARD_COLUMNS; c++) {
+        const RECT cell = {75 + sum(c) + 1, row_top(0) + 2, 75 + sum(c + 1), row_top(1) - 1};
+        EXPECT_GT(count_in(RGB(200, 10 * (3 + c), 0), cell), 0) << c;
+        expect_text(ink(white, cell, true), columns[c].cell_x, columns[c].align, columns[c].text,
+                    c % 2 ? -20 : -13);
+        expect_text(ink(header_background, {cell.left, h.top + 2, cell.right, h.bottom - 1}, true),
+                    columns[c].header_x, columns[c].align, columns[c].header, -16);
+    }
+    EXPECT_GT(count_in(header, h), 0);
+    expect_text(ink(header_background, {h.left + 2, h.top + 2, 74, h.bottom - 1}, true), 55,
+                TA_CENTER, "Pos", -16);
+    expect_text(ink(header_background, {76 + sum(9), h.top + 2, h.right - 1, h.bottom - 1}, true),
+                1508, TA_CENTER, "Fin", -16);
+    const Ink position = ink(RGB(0, 0, 0), {37, row_top(0), 74, row_top(1)});
+    EXPECT_NEAR((position.left + position.right) / 2, 55, 3);
+
+    for (int32_t shown : {0, 1}) {
+        for (int32_t c = 0; c < BOARD_COLUMNS; c++)
+            g_column_widths[c] = columns[c].hidden_at + shown;
+        paint();
+        for (int32_t c = 0; c < BOARD_COLUMNS; c++) {
+            const LONG left = 75 + sum(c), right = 75 + sum(c + 1);
+            EXPECT_EQ(count_in(RGB(200, 10 * (3 + c), 0), {left, row_top(0), right, row_top(1)}) > 0,
+                      shown == 1) << c;
+            EXPECT_EQ(count_in(header, {left, h.top, right, h.bottom}) > 0, shown == 1) << c;
+        }
+    }
+}
+
+// Underlined, so that its left end is exactly where the text starts.
+TEST_F(PainterTest, RaceNameIsWrittenInItsSlotOnItsBackground)
+{
+    strcpy(g_race_name, "Finale A");
+    g_display_settings.fonts[0].underline = 1;
     paint();
-    EXPECT_GT(count_in(RGB(250, 0, 0), cell(1, 0)), 0);
+    const RECT &t = g_board_layout.race_title;
+    const Ink name = ink(RGB(200, 0, 0), t);
+    expect_text(name, t.left + 5, TA_LEFT, "Finale A", -20, 1);
+    EXPECT_GE(count_in(RGB(200, 0, 0), {t.left, name.bottom, t.right, name.bottom + 1}),
+              text_size("Finale A", -20).cx - 2);
+    EXPECT_GT(count_in(RGB(90, 0, 90), t), 100);
+}
+
+// A screen of another shape than the window's, painted straight into it:
+// across by 1280/1600, down by 800/900, so a row of 27 is 24 pixels.
+TEST_F(PainterTest, AnotherScreenShapeScalesAcrossByTheWidthAndDownByTheHeight)
+{
+    const int32_t w = 1280, h = 800;
+    DisplaySettings d = g_display_settings;
+    d.fonts[2].height = -60;  // the header's font does not count
+    d.fonts[9].height = -30;  // the tallest column font: 24 pixels on this screen
+    BoardLayout l;
+    fill_board_layout(&l, w, h, g_column_widths, 0, 0);
+    int32_t rh, fit, shown;
+    measure_board_rows(window_, &d, &rh, &fit, &shown, &l.board, &l.body, w, h, 6);
+    EXPECT_EQ(rh, text_size("8", -24).cy * 120 / 100);
+    RECT board = l.board;  // room for exactly five rows: four fit
+    board.bottom = l.body.top + 5 * rh * h / 900;
+    measure_board_rows(window_, &d, &rh, &fit, &shown, &board, &l.body, w, h, 6);
+    EXPECT_EQ(fit, 4);
+    EXPECT_EQ(shown, 4);
+
+    fill_board_layout(&l, w, h, g_column_widths, 27, 6);
+    g_board_rows[3].finished = 1;
+    const BoardPaint p = {&g_display_settings, g_column_widths, 27, 6, &l, &g_board_scroll_info, w, h,
+                          g_race_name, g_text_countdown, g_board_rows, g_text_race_length,
+                          g_text_elapsed, g_text_remaining};
+    InvalidateRect(window_, 0, TRUE);
+    paint_main_window(window_, &p);
+    capture();
+    const COLORREF line = RGB(100, 100, 100);
+    for (LONG y : {152, 176, 200, 224, 248, 272})  // body.top 128 + 24 k
+        EXPECT_TRUE(pixel(66, y) == line || pixel(66, y - 1) == line) << y;
+    EXPECT_EQ(pixel(62, 118), line);  // header.left 30 + W/40
+    for (LONG x : {122, 386, 454, 586, 718, 850, 978, 1106, 1194}) {  // body.left 62 + 4/5 of the sums
+        EXPECT_EQ(pixel(x, 118), line) << x;
+        EXPECT_EQ(pixel(x, 138), line) << x;
+    }
+    // Row 3's position cell has its gradient from its own top; its flag is
+    // at (62 + 1420 * 4 / 5, 128 + (2 + 3 * 27) * 8 / 9), W/64 by 16.
+    EXPECT_EQ(pixel(33, 203), RGB(250, 250, 243));
+    expect_extent(ink(FLAG_COLOUR, {1000, 128, 1300, 272}), 1198, 201, 1217, 216);
 }
 
 TEST_F(PainterTest, FinishedRowsShowTheFlagWhateverTheWidths)
@@ -215,36 +387,46 @@ TEST_F(PainterTest, FinishedRowsShowTheFlagWhateverTheWidths)
         g_column_widths[c] = 10;  // every configurable column hidden
     g_board_rows[3].finished = 1;
     paint();
-    const int32_t x = g_board_layout.body.left + scaled_x(sum(BOARD_COLUMNS) + 5);
-    const int32_t y = row_top(3) + scaled_y(g_board_row_height / 12);
-    EXPECT_EQ(pixel(x + 2, y + 2), FLAG_COLOUR);
-    EXPECT_EQ(pixel(x + g_screen_width / 64 - 2, y + 14), FLAG_COLOUR);
-    EXPECT_EQ(count(FLAG_COLOUR, x, row_top(2), x + 40, row_top(3)), 0);
+    const LONG x = 75 + 90 + 5, y = row_top(3) + g_board_row_height / 12;
+    expect_extent(ink(FLAG_COLOUR, {75, 145, 400, 610}), x, y, x + 24, y + 15);
 }
 
-TEST_F(PainterTest, ClocksAreRightAligned)
+TEST_F(PainterTest, LogoStandsInTheTopLeftCorner)
 {
-    const RECT &c = g_board_layout.clocks;
-    const int32_t y = scaled_y(740);
-    auto right_end = [&]() {
-        for (int32_t x = c.left + g_screen_width / 10 + 10; x > c.left; x--)
-            for (int32_t dy = 5; dy < 30; dy++)
-                if (pixel(x, y + dy) == RGB(0, 0, 0))
-                    return x;
-        return -1;
-    };
-    strcpy(g_text_race_length, "0:10:00");
     paint();
-    const int32_t short_end = right_end();
-    strcpy(g_text_race_length, "10:10:00");
-    paint();
-    const int32_t long_end = right_end();
-    EXPECT_GT(short_end, c.left + g_screen_width / 10 - 8);
-    EXPECT_LE(short_end, c.left + g_screen_width / 10);
-    EXPECT_EQ(long_end, short_end);
+    expect_extent(ink(LOGO_COLOUR, {0, 0, 300, 100}), 4, 2, 4 + 195, 2 + 49);
 }
 
-TEST_F(PainterTest, EmptyBoardShowsItsBackgroundAndFrame)
+// Their right ends stay fixed as the texts grow.
+TEST_F(PainterTest, ClocksAndCountdownAreRightAlignedAtTheirPlaces)
+{
+    const LONG left = g_board_layout.clocks.left, countdown = g_board_layout.countdown.left;
+    const struct {
+        char *text;
+        const char *texts[2];
+        COLORREF colour;
+        LONG right;
+    } clocks[] = {
+        {g_text_race_length, {"0:10:00", "10:10:00"}, RGB(0, 0, 0), left + 160},
+        {g_text_remaining, {"0:07:00", "1:07:00"}, RGB(0, 150, 0), left + 290},
+        {g_text_elapsed, {"0:03:00", "1:03:00"}, RGB(150, 0, 0), left + 420},
+        {g_text_countdown, {"5s", "15s"}, RGB(0, 0, 0), countdown + 90},
+    };
+    for (int longer : {0, 1}) {
+        for (const auto &c : clocks)
+            strcpy(c.text, c.texts[longer]);
+        paint();
+        for (const auto &c : clocks) {
+            const LONG end = ink(c.colour, {c.right - 150, 736, c.right + 10, 790}).right;
+            EXPECT_LE(end, c.right) << c.text;
+            EXPECT_GT(end, c.right - 4) << c.text;
+        }
+    }
+}
+
+// The title and version show only where no row covers them, in the board's
+// colour lowered by 10.
+TEST_F(PainterTest, EmptyBoardShowsItsBackgroundFrameTitleAndVersion)
 {
     set_up_cars(0);
     relayout_board();
@@ -253,6 +435,9 @@ TEST_F(PainterTest, EmptyBoardShowsItsBackgroundAndFrame)
     EXPECT_EQ(pixel(b.left, (b.top + b.bottom) / 2), RGB(0, 0, 0));
     EXPECT_EQ(pixel(b.right - 1, (b.top + b.bottom) / 2), RGB(0, 0, 0));
     EXPECT_EQ(pixel(b.left + 30, b.bottom - 20), RGB(20, 30, 60));
+    const Ink title = ink(RGB(10, 20, 50), {b.left, 170, b.right, 300});
+    EXPECT_NEAR((title.left + title.right) / 2, (b.left + b.right) / 2, 4);
+    EXPECT_GT(count_in(RGB(10, 20, 50), {b.left, 300, b.right, b.bottom}), 0);
 }
 
 }  // namespace
