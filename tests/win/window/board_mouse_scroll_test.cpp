@@ -207,7 +207,8 @@ TEST_F(ColumnDragTest, CursorTurnsIntoTheResizeArrowOnABorderInTheBand)
         mouse(WM_MOUSEMOVE, x, y);
         EXPECT_EQ(SendMessageA(window_, WM_SETCURSOR, reinterpret_cast<WPARAM>(window_),
                                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 1);
-        return GetCursor() == g_resize_cursor ? "resize" : GetCursor() == g_arrow_cursor ? "arrow" : "?";
+        const HCURSOR c = GetCursor();
+        return c == g_resize_cursor ? "resize" : c == g_arrow_cursor ? "arrow" : "?";
     };
     EXPECT_STREQ(cursor_at(border(5) - 3, band_y_), "arrow");
     EXPECT_STREQ(cursor_at(border(5) - 2, band_y_), "resize");

@@ -180,11 +180,11 @@ TEST_F(MainWindowTest, EveryFileThatCannotBeWrittenAtExitHasItsOwnBox)
         ASSERT_TRUE(CreateDirectoryA(name, 0)) << name;
     }
     destroy_window();
-    const std::string display = "Erreur: impossible d'ouvrir le fichier R\xE9glage Affichage";
-    EXPECT_EQ(boxes_.texts(),
-              std::vector<std::string>({display, display,
-                                        "Erreur: impossible d'ouvrir le fichier Dur\xE9" "e course",
-                                        "Erreur: impossible d'ouvrir le fichier R\xE9sultats d\xE9taill\xE9s"}));
+    const std::string file = "Erreur: impossible d'ouvrir le fichier ";
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>({file + "R\xE9glage Affichage",
+                                                        file + "R\xE9glage Affichage",
+                                                        file + "Dur\xE9" "e course",
+                                                        file + "R\xE9sultats d\xE9taill\xE9s"}));
     for (size_t i = 1; i < boxes_.boxes().size(); i++)
         EXPECT_EQ(boxes_.boxes()[i].hand_icon, i > 1) << i;
 }

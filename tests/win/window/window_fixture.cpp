@@ -132,11 +132,6 @@ std::string MainWindowTest::read_file(const char *name)
     return bytes;
 }
 
-bool MainWindowTest::file_exists(const char *name)
-{
-    return GetFileAttributesA((folder_ + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 void MainWindowTest::write_all_files(const DisplaySettings &settings)
 {
     write_file("BaseDonnéesNomPilotes.bd", "Alice\r\nBruno\r\n");
