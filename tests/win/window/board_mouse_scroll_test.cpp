@@ -1,6 +1,8 @@
 // The board's scroll bar and the column borders dragged in the header band.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "board_painter.h"
 #include "window_fixture.h"
 
@@ -52,6 +54,11 @@ TEST_F(BoardTest, BeforeAnyLayoutTheBoardHasNoRowsAndNoScrollBar)
     EXPECT_EQ(g_board_visible_rows, 0);
     EXPECT_EQ(g_board_row_height, 0);
     EXPECT_FALSE(IsWindowVisible(g_board_scrollbar));
+    RECT bar;  // left of the board, from the top of the rows to the bottom of the board
+    GetWindowRect(g_board_scrollbar, &bar);
+    MapWindowPoints(0, window_, reinterpret_cast<POINT *>(&bar), 2);
+    EXPECT_EQ(std::vector<LONG>({bar.left, bar.top, bar.right, bar.bottom}),
+              std::vector<LONG>({10, 145, 10 + 1600 / 80, 610}));
 }
 
 TEST_F(BoardTest, TwentyCarsOnTwelveRowsScrollByEight)
@@ -92,7 +99,11 @@ TEST_F(BoardTest, CarsThatAllFitHideTheScrollBar)
     create_with_rows_fitting(12);
     scroll(SB_PAGEDOWN);
     set_up_cars(12);  // as many cars as rows: nothing to scroll
+    ValidateRect(window_, 0);
     relayout_board();
+    RECT update;  // the board and the race title above it are repainted
+    GetUpdateRect(window_, &update, FALSE);
+    EXPECT_EQ(update.top, g_board_layout.race_title.top);
     EXPECT_FALSE(IsWindowVisible(g_board_scrollbar));
     EXPECT_EQ(g_board_visible_rows, 12);
     EXPECT_EQ(scroll_state().nMax, 0);

@@ -74,6 +74,7 @@ protected:
         RECT c;
         GetClientRect(window_, &c);
         width_ = c.right;
+        height_ = c.bottom;
         BITMAPINFO bi = {};
         bi.bmiHeader = {sizeof bi.bmiHeader, c.right, -c.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void *bits = 0;
@@ -94,34 +95,42 @@ protected:
         const DWORD p = pixels_[y * width_ + x];
         return RGB(p >> 16 & 255, p >> 8 & 255, p & 255);
     }
-    // Pixels of that colour, or with other, pixels of any other colour.
-    Ink ink(COLORREF colour, RECT r, bool other = false)
+    Ink ink(COLORREF colour, RECT r)
     {
         Ink k;
         for (LONG y = r.top; y < r.bottom; y++)
             for (LONG x = r.left; x < r.right; x++)
-                if ((pixel(x, y) == colour) != other) {
+                if (pixel(x, y) == colour) {
                     k = {std::min(k.left, x), std::min(k.top, y), std::max(k.right, x), y,
                          k.count + 1};
                 }
         return k;
     }
-    // The ink of a text drawn at x with that alignment: the test draws the
-    // same text there itself, in a white band below the board, to compare.
-    void expect_text(const Ink &k, LONG x, UINT align, const char *text, int32_t height,
-                     DWORD underline = 0)
+    // The ink of a text drawn at (x, y) with that alignment and font: the
+    // test draws the same text itself, below the board, to compare. Only
+    // whole pixels count, where smoothing has left the text's own colour.
+    struct Font {
+        int32_t height;
+        const char *face;
+        DWORD underline;
+    };
+    void expect_text(const Ink &k, LONG x, LONG y, UINT align, const char *text, Font font)
     {
+        const std::vector<DWORD> painted = pixels_;
         HDC dc = GetDC(window_);
-        PatBlt(dc, 0, 800, width_, 30, WHITENESS);
-        HGDIOBJ old = SelectObject(
-            dc, CreateFontA(height, 0, 0, 0, 400, 0, underline, 0, 0, 0, 0, 0, 0, "Arial"));
+        PatBlt(dc, 0, 620, width_, height_ - 620, WHITENESS);
+        HGDIOBJ old = SelectObject(dc, CreateFontA(font.height, 0, 0, 0, 400, 0, font.underline,
+                                                   0, 0, 0, 0, 0, 0, font.face));
         SetTextAlign(dc, align | TA_TOP);
-        TextOutA(dc, x, 805, text, static_cast<int>(strlen(text)));
+        TextOutA(dc, x, 625, text, static_cast<int>(strlen(text)));
         DeleteObject(SelectObject(dc, old));
         ReleaseDC(window_, dc);
         capture();
-        const Ink drawn = ink(RGB(255, 255, 255), {0, 800, width_, 830}, true);
-        EXPECT_EQ(std::make_pair(k.left, k.right), std::make_pair(drawn.left, drawn.right)) << text;
+        const Ink drawn = ink(RGB(0, 0, 0), {0, 620, width_, height_});
+        pixels_ = painted;
+        EXPECT_EQ(std::vector<LONG>({k.left, k.right, k.top - y}),
+                  std::vector<LONG>({drawn.left, drawn.right, drawn.top - 625}))
+            << text;
     }
     void expect_extent(const Ink &k, LONG left, LONG top, LONG right, LONG bottom)
     {
@@ -147,7 +156,7 @@ protected:
 
     DisplaySettings settings_;
     std::vector<DWORD> pixels_;
-    LONG width_ = 0;
+    LONG width_ = 0, height_ = 0;
 };
 
 int channel_at(int top, int bottom, int j, int lines)
@@ -256,12 +265,9 @@ TEST_F(PainterTest, RaceBestLapWinsOverAPersonalBest)
 // Each column's field in the first row and its header, where they stand with
 // the fixture's widths (body.left 75, header.left 35) and how they align; and
 // the widest width at which the column is still hidden (1600 by 900); the
-// finish flag shows whatever the widths. Plain backgrounds let the glyphs'
-// smoothed edges count as ink.
+// finish flag shows whatever the widths.
 TEST_F(PainterTest, EachColumnPaintsItsFieldAndHeaderAtTheirPlacesInItsSlot)
 {
-    g_display_settings.colours[COLOUR_HEADER_BOTTOM] = g_display_settings.colours[COLOUR_HEADER_TOP];
-    g_display_settings.colours[COLOUR_ROWS_BOTTOM] = g_display_settings.colours[COLOUR_ROWS_TOP];
     BoardRow &row = g_board_rows[0];
     const struct {
         char *field;
@@ -286,22 +292,21 @@ TEST_F(PainterTest, EachColumnPaintsItsFieldAndHeaderAtTheirPlacesInItsSlot)
     paint();
     const RECT &h = g_board_layout.header;
     const COLORREF header = RGB(200, 20, 0);
-    const COLORREF header_background = RGB(60, 80, 120), white = RGB(255, 255, 255);
+    const LONG y = row_top(0) + g_board_row_height / 12;
+    const Font header_font = {-16, "Arial", 0};
     for (int32_t c = 0; c < BOARD_COLUMNS; c++) {
-        const RECT cell = {75 + sum(c) + 1, row_top(0) + 2, 75 + sum(c + 1), row_top(1) - 1};
-        EXPECT_GT(count_in(RGB(200, 10 * (3 + c), 0), cell), 0) << c;
-        expect_text(ink(white, cell, true), columns[c].cell_x, columns[c].align, columns[c].text,
-                    c % 2 ? -20 : -13);
-        expect_text(ink(header_background, {cell.left, h.top + 2, cell.right, h.bottom - 1}, true),
-                    columns[c].header_x, columns[c].align, columns[c].header, -16);
+        const LONG left = 75 + sum(c), right = 75 + sum(c + 1);
+        expect_text(ink(RGB(200, 10 * (3 + c), 0), {left, row_top(0), right, row_top(1)}),
+                    columns[c].cell_x, y, columns[c].align, columns[c].text,
+                    {c % 2 ? -20 : -13, "Arial", 0});
+        expect_text(ink(header, {left, h.top, right, h.bottom}), columns[c].header_x, 125,
+                    columns[c].align, columns[c].header, header_font);
     }
-    EXPECT_GT(count_in(header, h), 0);
-    expect_text(ink(header_background, {h.left + 2, h.top + 2, 74, h.bottom - 1}, true), 55,
-                TA_CENTER, "Pos", -16);
-    expect_text(ink(header_background, {76 + sum(9), h.top + 2, h.right - 1, h.bottom - 1}, true),
-                1508, TA_CENTER, "Fin", -16);
-    const Ink position = ink(RGB(0, 0, 0), {37, row_top(0), 74, row_top(1)});
-    EXPECT_NEAR((position.left + position.right) / 2, 55, 3);
+    expect_text(ink(header, {h.left, h.top, 75, h.bottom}), 55, 125, TA_CENTER, "Pos", header_font);
+    expect_text(ink(header, {75 + sum(9), h.top, h.right, h.bottom}), 1508, 125, TA_CENTER, "Fin",
+                header_font);
+    expect_text(ink(RGB(0, 0, 0), {37, row_top(0) + 2, 74, row_top(1) - 1}), 55, y, TA_CENTER, "1",
+                {20, "Arial Black", 0});
 
     for (int32_t shown : {0, 1}) {
         for (int32_t c = 0; c < BOARD_COLUMNS; c++)
@@ -313,7 +318,7 @@ TEST_F(PainterTest, EachColumnPaintsItsFieldAndHeaderAtTheirPlacesInItsSlot)
             EXPECT_EQ(count_in(colour, {left, row_top(0), right, row_top(1)}) > 0, shown == 1) << c;
             EXPECT_EQ(count_in(header, {left, h.top, right, h.bottom}) > 0, shown == 1) << c;
         }
-        const LONG x = 75 + sum(9) + 5, y = row_top(0) + g_board_row_height / 12;  // W/64 by 16
+        const LONG x = 75 + sum(9) + 5;  // the flag, W/64 by 16
         expect_extent(ink(FLAG_COLOUR, {75, 145, 1500, 610}), x, y, x + 24, y + 15);
     }
 }
@@ -326,14 +331,14 @@ TEST_F(PainterTest, RaceNameIsWrittenInItsSlotOnItsBackground)
     paint();
     const RECT &t = g_board_layout.race_title;
     const Ink name = ink(RGB(200, 0, 0), t);
-    expect_text(name, t.left + 5, TA_LEFT, "Finale A", -20, 1);
+    expect_text(name, t.left + 5, t.top, TA_LEFT, "Finale A", {-20, "Arial", 1});
     EXPECT_GE(count_in(RGB(200, 0, 0), {t.left, name.bottom, t.right, name.bottom + 1}),
               name.right - name.left - 1);
     EXPECT_GT(count_in(RGB(90, 0, 90), t), 100);
 }
 
 // A screen of another shape than the window's, painted straight into it:
-// across by 1280/1600, down by 800/900, so a row of 27 is 24 pixels.
+// across by 1280/1600, down by 800/900, so a row of 45 is 40 pixels.
 TEST_F(PainterTest, AnotherScreenShapeScalesAcrossByTheWidthAndDownByTheHeight)
 {
     const int32_t w = 1280, h = 800;
@@ -351,51 +356,54 @@ TEST_F(PainterTest, AnotherScreenShapeScalesAcrossByTheWidthAndDownByTheHeight)
     EXPECT_EQ(fit, 4);
     EXPECT_EQ(shown, 4);
 
-    fill_board_layout(&l, w, h, g_column_widths, 27, 6);
+    fill_board_layout(&l, w, h, g_column_widths, 45, 6);
     g_board_rows[3].finished = 1;
-    const BoardPaint p = {&g_display_settings, g_column_widths, 27, 6,
+    const BoardPaint p = {&g_display_settings, g_column_widths, 45, 6,
                           &l, &g_board_scroll_info, w, h, g_race_name, g_text_countdown,
                           g_board_rows, g_text_race_length, g_text_elapsed, g_text_remaining};
     InvalidateRect(window_, 0, TRUE);
     paint_main_window(window_, &p);
     capture();
     const COLORREF line = RGB(100, 100, 100);
-    for (LONG y : {152, 176, 200, 224, 248, 272})  // body.top 128 + 24 k
-        EXPECT_TRUE(pixel(66, y) == line || pixel(66, y - 1) == line) << y;
+    for (LONG y : {168, 208, 248, 288, 328, 368})  // body.top 128 + 40 k, 2 pixels wide
+        EXPECT_EQ(std::make_pair(pixel(66, y - 1), pixel(66, y)), std::make_pair(line, line)) << y;
     EXPECT_EQ(pixel(62, 118), line);  // header.left 30 + W/40
     for (LONG x : {122, 386, 454, 586, 718, 850, 978, 1106, 1194}) {  // 62 + 4/5 of the sums
         EXPECT_EQ(pixel(x, 118), line) << x;
         EXPECT_EQ(pixel(x, 138), line) << x;
     }
     // Row 3's position cell has its gradient from its own top; its flag is
-    // at (62 + 1420 * 4 / 5, 128 + (2 + 3 * 27) * 8 / 9), W/64 by 16.
-    EXPECT_EQ(pixel(33, 203), RGB(250, 250, 243));
-    expect_extent(ink(FLAG_COLOUR, {1000, 128, 1300, 272}), 1198, 201, 1217, 216);
+    // at (62 + 1420 * 4 / 5, 128 + (3 + 3 * 45) * 8 / 9), W/64 by 16.
+    EXPECT_EQ(pixel(33, 251), RGB(252, 252, 248));
+    expect_extent(ink(FLAG_COLOUR, {1000, 128, 1300, 368}), 1198, 250, 1217, 265);
+    expect_text(ink(RGB(0, 0, 0), {10, 650, 200, 700}), 40 + 128, 657, TA_RIGHT, g_text_race_length,
+                {28, "Arial Black", 0});  // the race length, its font 35 * 4 / 5
 }
 
-// Their right ends stay fixed as the texts grow.
+// Right-aligned, their right ends stay put as the texts grow.
 TEST_F(PainterTest, ClocksAndCountdownAreRightAlignedAtTheirPlaces)
 {
     const LONG left = g_board_layout.clocks.left, countdown = g_board_layout.countdown.left;
+    const Font clock = {35, "Arial Black", 0}, countdown_font = {30, "Arial", 0};
     const struct {
         char *text;
         const char *texts[2];
         COLORREF colour;
-        LONG right;
+        LONG from, x, y;
+        Font font;
     } clocks[] = {
-        {g_text_race_length, {"0:10:00", "10:10:00"}, RGB(0, 0, 0), left + 160},
-        {g_text_remaining, {"0:07:00", "1:07:00"}, RGB(0, 150, 0), left + 290},
-        {g_text_elapsed, {"0:03:00", "1:03:00"}, RGB(150, 0, 0), left + 420},
-        {g_text_countdown, {"5s", "15s"}, RGB(0, 0, 0), countdown + 90},
+        {g_text_race_length, {"0:10:00", "10:10:00"}, RGB(0, 0, 0), 10, left + 160, 740, clock},
+        {g_text_remaining, {"0:07:00", "1:07:00"}, RGB(0, 150, 0), 10, left + 290, 740, clock},
+        {g_text_elapsed, {"0:03:00", "1:03:00"}, RGB(150, 0, 0), 10, left + 420, 740, clock},
+        {g_text_countdown, {"5s", "15s"}, RGB(0, 0, 0), countdown, countdown + 90, 735, countdown_font},
     };
     for (int longer : {0, 1}) {
         for (const auto &c : clocks)
             strcpy(c.text, c.texts[longer]);
         paint();
-        for (const auto &c : clocks) {
-            const LONG end = ink(c.colour, {c.right - 150, 736, c.right + 10, 790}).right;
-            EXPECT_NEAR(end, c.right - 2, 2) << c.text;
-        }
+        for (const auto &c : clocks)
+            expect_text(ink(c.colour, {c.from, c.y, c.x + 10, 790}), c.x, c.y, TA_RIGHT, c.text,
+                        c.font);
     }
 }
 
@@ -407,11 +415,11 @@ TEST_F(PainterTest, EmptyBoardShowsItsBackgroundFrameTitleAndVersion)
     relayout_board();
     paint();
     const RECT &b = g_board_layout.board;
-    EXPECT_EQ(pixel(b.left, (b.top + b.bottom) / 2), RGB(0, 0, 0));
-    EXPECT_EQ(pixel(b.right - 1, (b.top + b.bottom) / 2), RGB(0, 0, 0));
+    for (LONG x : {b.left - 1, b.left, b.right - 2, b.right - 1})  // a frame 2 pixels wide
+        EXPECT_EQ(pixel(x, (b.top + b.bottom) / 2), RGB(0, 0, 0)) << x;
     EXPECT_EQ(pixel(b.left + 30, b.bottom - 20), RGB(20, 30, 60));
-    const Ink title = ink(RGB(10, 20, 50), {b.left, 170, b.right, 300});
-    EXPECT_NEAR((title.left + title.right) / 2, (b.left + b.right) / 2, 4);
+    expect_text(ink(RGB(10, 20, 50), {b.left, 170, b.right, 300}), (b.left + b.right) / 2, 170,
+                TA_CENTER, "Zelquan Orla Sequent", {(b.right - b.left) / 12, "Arial Black", 0});
     EXPECT_GT(count_in(RGB(10, 20, 50), {b.left, 300, b.right, b.bottom}), 0);
     expect_extent(ink(LOGO_COLOUR, {0, 0, 300, 100}), 4, 2, 4 + 195, 2 + 49);
 }

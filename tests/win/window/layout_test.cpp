@@ -126,13 +126,7 @@ protected:
     HHOOK hook_ = 0;
 };
 
-const DWORD BITMAP_BUTTON = WS_CHILD | WS_VISIBLE | BS_BITMAP;
-const DWORD LABEL = WS_CHILD | WS_VISIBLE | ES_READONLY | ES_CENTER;
-const DWORD GROUP = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
-const DWORD FIRST_RADIO = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON;
-const DWORD RADIO = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
-const DWORD NUMBER = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_RIGHT;
-const DWORD PUSH = WS_CHILD | WS_VISIBLE;
+const DWORD CHILD = WS_CHILD | WS_VISIBLE;
 
 // Every control on a 16:10 screen, where across (1680/1600) and down
 // (1050/900) differ, with its style and text.
@@ -144,35 +138,35 @@ TEST_F(ControlPlaces, EveryControlHasItsPlaceStyleAndText)
         DWORD style;
         const char *text;
     } controls[] = {
-        {IDC_START, 656, 46, 80, 52, BITMAP_BUTTON, "Depart"},
-        {IDC_START_LABEL, 661, 100, 70, 23, LABEL, "D\xE9part"},
-        {IDC_STOP, 756, 46, 80, 52, BITMAP_BUTTON, "Arret"},
-        {IDC_STOP_LABEL, 761, 100, 70, 23, LABEL, "Arret"},
-        {IDC_CLEAR, 856, 46, 80, 52, BITMAP_BUTTON, "Effacer"},
-        {IDC_CLEAR_LABEL, 861, 100, 70, 23, LABEL, "Effacer"},
-        {IDC_TRANSPONDER_MODE_GROUP, 956, 816, 330, 99, GROUP, "Mode transpondeurs"},
-        {IDC_OWN_CHIPS, 961, 848, 105, 23, FIRST_RADIO, "Puces perso"},
-        {IDC_MIXED_SCAN, 961, 886, 105, 23, RADIO, "Mixte (scan)"},
-        {IDC_SCAN, 1076, 883, 60, 26, PUSH | WS_TABSTOP | BS_PUSHLIKE | BS_AUTOCHECKBOX, "Scan"},
+        {IDC_START, 656, 46, 80, 52, CHILD | BS_BITMAP, "Depart"},
+        {IDC_START_LABEL, 661, 100, 70, 23, CHILD | ES_READONLY | ES_CENTER, "D\xE9part"},
+        {IDC_STOP, 756, 46, 80, 52, CHILD | BS_BITMAP, "Arret"},
+        {IDC_STOP_LABEL, 761, 100, 70, 23, CHILD | ES_READONLY | ES_CENTER, "Arret"},
+        {IDC_CLEAR, 856, 46, 80, 52, CHILD | BS_BITMAP, "Effacer"},
+        {IDC_CLEAR_LABEL, 861, 100, 70, 23, CHILD | ES_READONLY | ES_CENTER, "Effacer"},
+        {IDC_TRANSPONDER_MODE_GROUP, 956, 816, 330, 99, CHILD | BS_GROUPBOX, "Mode transpondeurs"},
+        {IDC_OWN_CHIPS, 961, 848, 105, 23, CHILD | WS_GROUP | BS_AUTORADIOBUTTON, "Puces perso"},
+        {IDC_MIXED_SCAN, 961, 886, 105, 23, CHILD | BS_AUTORADIOBUTTON, "Mixte (scan)"},
+        {IDC_SCAN, 1076, 883, 60, 26, CHILD | WS_TABSTOP | BS_PUSHLIKE | BS_AUTOCHECKBOX, "Scan"},
         {IDC_SCAN_STATUS, 1146, 883, 110, 26, 0x50804800, ""},
-        {IDC_DURATION_GROUP, 1380, 35, 200, 87, GROUP, "Dur\xE9" "e course"},
-        {IDC_RACE_BY_TIME, 1385, 60, 85, 23, FIRST_RADIO, "Temps"},
-        {IDC_RACE_BY_LAPS, 1385, 89, 85, 23, RADIO, "Nbre tours"},
-        {IDC_HOURS, 1480, 60, 24, 23, NUMBER, ""},
-        {IDC_MINUTES, 1518, 60, 24, 23, NUMBER, ""},
-        {IDC_HOURS_LABEL, 1506, 60, 10, 23, LABEL, "h"},
-        {IDC_MINUTES_LABEL, 1544, 60, 32, 23, LABEL, "min "},
-        {IDC_LAPS, 1485, 89, 42, 23, NUMBER, ""},
-        {IDC_LAPS_LABEL, 1529, 89, 39, 23, LABEL, "tours "},
-        {IDC_COUNTDOWN_GROUP, 588, 828, 190, 87, GROUP, "D\xE9" "compte"},
-        {IDC_COUNTDOWN, 608, 863, 42, 23, NUMBER, "5"},
-        {IDC_COUNTDOWN_LABEL, 651, 863, 10, 23, LABEL, "s"},
-        {IDC_BUTTON_FRAME, 289, 707, 1102, 58, GROUP, ""},
-        {IDC_CAR_1, 315, 729, 42, 23, PUSH, "1"},
-        {IDC_CAR_1 + 1, 368, 729, 42, 23, PUSH, "2"},  // 840 - 472.5, truncated toward zero
-        {IDC_CAR_1 + 10, 840, 729, 42, 23, PUSH, "11"},
-        {IDC_CAR_20, 1312, 729, 42, 23, PUSH, "20"},
-        {IDC_CLOCK_GROUP, 47, 828, 462, 87, GROUP, "Horloge"},
+        {IDC_DURATION_GROUP, 1380, 35, 200, 87, CHILD | BS_GROUPBOX, "Dur\xE9" "e course"},
+        {IDC_RACE_BY_TIME, 1385, 60, 85, 23, CHILD | WS_GROUP | BS_AUTORADIOBUTTON, "Temps"},
+        {IDC_RACE_BY_LAPS, 1385, 89, 85, 23, CHILD | BS_AUTORADIOBUTTON, "Nbre tours"},
+        {IDC_HOURS, 1480, 60, 24, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_MINUTES, 1518, 60, 24, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_HOURS_LABEL, 1506, 60, 10, 23, CHILD | ES_READONLY | ES_CENTER, "h"},
+        {IDC_MINUTES_LABEL, 1544, 60, 32, 23, CHILD | ES_READONLY | ES_CENTER, "min "},
+        {IDC_LAPS, 1485, 89, 42, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_LAPS_LABEL, 1529, 89, 39, 23, CHILD | ES_READONLY | ES_CENTER, "tours "},
+        {IDC_COUNTDOWN_GROUP, 588, 828, 190, 87, CHILD | BS_GROUPBOX, "D\xE9" "compte"},
+        {IDC_COUNTDOWN, 608, 863, 42, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, "5"},
+        {IDC_COUNTDOWN_LABEL, 651, 863, 10, 23, CHILD | ES_READONLY | ES_CENTER, "s"},
+        {IDC_BUTTON_FRAME, 289, 707, 1102, 58, CHILD | BS_GROUPBOX, ""},
+        {IDC_CAR_1, 315, 729, 42, 23, CHILD, "1"},
+        {IDC_CAR_1 + 1, 368, 729, 42, 23, CHILD, "2"},  // 840 - 472.5, truncated toward zero
+        {IDC_CAR_1 + 10, 840, 729, 42, 23, CHILD, "11"},
+        {IDC_CAR_20, 1312, 729, 42, 23, CHILD, "20"},
+        {IDC_CLOCK_GROUP, 47, 828, 462, 87, CHILD | BS_GROUPBOX, "Horloge"},
     };
     create_main_controls(parent_, 1680, 1050);
     for (const auto &c : controls) {
