@@ -1,5 +1,6 @@
 // The board as painted, read back pixel by pixel from the window: backgrounds
-// and gradients, highlighted cells, hidden columns, finish flags and clocks.
+// and gradients, lines, highlighted cells, every text in its slot and place,
+// hidden columns, finish flags, logo and clocks, on two shapes of screen.
 #include <gtest/gtest.h>
 
 #include <stdio.h>

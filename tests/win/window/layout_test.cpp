@@ -1,11 +1,11 @@
-// Where the painted areas and the controls stand on the reference screen, on
-// a larger one, and on one whose width does not divide evenly.
+// Where the painted areas and the controls stand on the reference screen and
+// on screens of other sizes and shapes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <string>
+#include <vector>
 
 #include "main_window.h"
 #include "window_ids.h"
@@ -83,54 +83,11 @@ LRESULT CALLBACK record_creation(int code, WPARAM wparam, LPARAM lparam)
     return CallNextHookEx(0, code, wparam, lparam);
 }
 
-class ControlPlaces : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        g_hinstance = GetModuleHandleA(0);
-        parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 4000, 3000, 0, 0, g_hinstance, 0);
-        g_created_styles.clear();
-        hook_ = SetWindowsHookExA(WH_CBT, record_creation, 0, GetCurrentThreadId());
-    }
-    void TearDown() override
-    {
-        UnhookWindowsHookEx(hook_);
-        DestroyWindow(parent_);
-    }
-
-    RECT place(int id)
-    {
-        RECT r = {0, 0, 0, 0};
-        HWND control = GetDlgItem(parent_, id);
-        EXPECT_TRUE(control) << id;
-        GetWindowRect(control, &r);
-        MapWindowPoints(0, parent_, reinterpret_cast<POINT *>(&r), 2);
-        return r;
-    }
-    void expect_place(int id, LONG x, LONG y, LONG width, LONG height)
-    {
-        const RECT r = place(id);
-        EXPECT_EQ(r.left, x) << id;
-        EXPECT_EQ(r.top, y) << id;
-        EXPECT_EQ(r.right - r.left, width) << id;
-        EXPECT_EQ(r.bottom - r.top, height) << id;
-    }
-    std::string text(int id)
-    {
-        char t[64] = "";
-        GetDlgItemTextA(parent_, id, t, sizeof t);
-        return t;
-    }
-
-    HWND parent_ = 0;
-    HHOOK hook_ = 0;
-};
-
 const DWORD CHILD = WS_CHILD | WS_VISIBLE;
 
 // Every control on a 16:10 screen, where across (1680/1600) and down
 // (1050/900) differ, with its style and text.
-TEST_F(ControlPlaces, EveryControlHasItsPlaceStyleAndText)
+TEST(ControlPlaces, EveryControlHasItsPlaceStyleAndText)
 {
     const struct {
         int id;
@@ -168,12 +125,25 @@ TEST_F(ControlPlaces, EveryControlHasItsPlaceStyleAndText)
         {IDC_CAR_20, 1312, 729, 42, 23, CHILD, "20"},
         {IDC_CLOCK_GROUP, 47, 828, 462, 87, CHILD | BS_GROUPBOX, "Horloge"},
     };
-    create_main_controls(parent_, 1680, 1050);
+    g_hinstance = GetModuleHandleA(0);
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 4000, 3000, 0, 0, g_hinstance, 0);
+    g_created_styles.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CBT, record_creation, 0, GetCurrentThreadId());
+    create_main_controls(parent, 1680, 1050);
+    UnhookWindowsHookEx(hook);
     for (const auto &c : controls) {
-        expect_place(c.id, c.x, c.y, c.width, c.height);
+        HWND control = GetDlgItem(parent, c.id);
+        RECT r = {0, 0, 0, 0};
+        GetWindowRect(control, &r);
+        MapWindowPoints(0, parent, reinterpret_cast<POINT *>(&r), 2);
+        char text[64] = "";
+        GetWindowTextA(control, text, sizeof text);
+        EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  std::vector<LONG>({c.x, c.y, c.width, c.height})) << c.id;
         EXPECT_EQ(g_created_styles[c.id], c.style) << c.id;
-        EXPECT_EQ(text(c.id), c.text) << c.id;
+        EXPECT_STREQ(text, c.text) << c.id;
     }
+    DestroyWindow(parent);
 }
 
 }  // namespace
