@@ -1,6 +1,8 @@
 // The board's scroll bar and the column borders dragged in the header band.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "board_painter.h"
 #include "window_fixture.h"
 
@@ -52,6 +54,11 @@ TEST_F(BoardTest, BeforeAnyLayoutTheBoardHasNoRowsAndNoScrollBar)
     EXPECT_EQ(g_board_visible_rows, 0);
     EXPECT_EQ(g_board_row_height, 0);
     EXPECT_FALSE(IsWindowVisible(g_board_scrollbar));
+    RECT bar;  // left of the board, from the top of the rows to the bottom of the board
+    GetWindowRect(g_board_scrollbar, &bar);
+    MapWindowPoints(0, window_, reinterpret_cast<POINT *>(&bar), 2);
+    EXPECT_EQ(std::vector<LONG>({bar.left, bar.top, bar.right, bar.bottom}),
+              std::vector<LONG>({10, 145, 10 + 1600 / 80, 610}));
 }
 
 TEST_F(BoardTest, TwentyCarsOnTwelveRowsScrollByEight)
@@ -91,10 +98,14 @@ TEST_F(BoardTest, CarsThatAllFitHideTheScrollBar)
     set_up_cars(20);
     create_with_rows_fitting(12);
     scroll(SB_PAGEDOWN);
-    set_up_cars(10);
+    set_up_cars(12);  // as many cars as rows: nothing to scroll
+    ValidateRect(window_, 0);
     relayout_board();
+    RECT update;  // the board and the race title above it are repainted
+    GetUpdateRect(window_, &update, FALSE);
+    EXPECT_EQ(update.top, g_board_layout.race_title.top);
     EXPECT_FALSE(IsWindowVisible(g_board_scrollbar));
-    EXPECT_EQ(g_board_visible_rows, 10);
+    EXPECT_EQ(g_board_visible_rows, 12);
     EXPECT_EQ(scroll_state().nMax, 0);
     EXPECT_EQ(g_board_scroll_info.nPos, 0);
 }
@@ -145,6 +156,8 @@ TEST_F(ColumnDragTest, NarrowingBelowZeroGivesFiveNotZero)
     EXPECT_EQ(g_display_settings.column_widths[3], 5);
     EXPECT_EQ(g_column_widths[3], 5);
     EXPECT_EQ(g_column_dragging, 0);
+    drag(3, border(3) + 1 - 5, band_y_);  // exactly 0 stays 0
+    EXPECT_EQ(g_column_widths[3], 0);
 }
 
 TEST_F(ColumnDragTest, WideningStopsAt999)
@@ -154,10 +167,15 @@ TEST_F(ColumnDragTest, WideningStopsAt999)
     EXPECT_EQ(g_column_widths[2], 999);
 }
 
+// Widening repaints past the new right edge of the board (S becomes 865).
 TEST_F(ColumnDragTest, PixelsDraggedAddToTheWidthUnscaled)
 {
+    ValidateRect(window_, 0);
     drag(1, border(1) + 1 + 40, band_y_);
     EXPECT_EQ(g_column_widths[1], 170);
+    RECT update;
+    GetUpdateRect(window_, &update, FALSE);
+    EXPECT_EQ(update.right, 865 + 110 + 200);
     drag(1, border(1) + 1 - 30, band_y_);
     EXPECT_EQ(g_column_widths[1], 140);
 }
@@ -175,9 +193,11 @@ TEST_F(ColumnDragTest, PressAwayFromABorderStartsNoDrag)
     mouse(WM_MOUSEMOVE, border(3) + 10, band_y_);
     mouse(WM_LBUTTONDOWN, border(3) + 10, band_y_);
     EXPECT_EQ(g_column_dragging, 0);
-    mouse(WM_MOUSEMOVE, border(3), g_board_layout.header.top);  // on the band's edge: outside
-    mouse(WM_LBUTTONDOWN, border(3), g_board_layout.header.top);
-    EXPECT_EQ(g_column_dragging, 0);
+    for (LONG edge : {g_board_layout.header.top, g_board_layout.header.bottom}) {
+        mouse(WM_MOUSEMOVE, border(3), edge);  // on the band's edge: outside
+        mouse(WM_LBUTTONDOWN, border(3), edge);
+        EXPECT_EQ(g_column_dragging, 0);
+    }
 }
 
 TEST_F(ColumnDragTest, OfTwoBordersWithinReachTheRightOneIsDragged)
@@ -190,17 +210,25 @@ TEST_F(ColumnDragTest, OfTwoBordersWithinReachTheRightOneIsDragged)
     EXPECT_EQ(g_dragged_column, 4);
 }
 
+// Within 2 pixels of a border in the band, or anywhere in the band while
+// dragging, the cursor is the resize arrow.
 TEST_F(ColumnDragTest, CursorTurnsIntoTheResizeArrowOnABorderInTheBand)
 {
-    mouse(WM_MOUSEMOVE, border(5) - 2, band_y_);
-    EXPECT_EQ(SendMessageA(window_, WM_SETCURSOR, reinterpret_cast<WPARAM>(window_),
-                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
-              1);
-    EXPECT_EQ(GetCursor(), g_resize_cursor);
-    mouse(WM_MOUSEMOVE, border(5) + 3, band_y_);
-    SendMessageA(window_, WM_SETCURSOR, reinterpret_cast<WPARAM>(window_),
-                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(GetCursor(), g_arrow_cursor);
+    auto cursor_at = [&](int32_t x, int32_t y) {
+        mouse(WM_MOUSEMOVE, x, y);
+        EXPECT_EQ(SendMessageA(window_, WM_SETCURSOR, reinterpret_cast<WPARAM>(window_),
+                               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 1);
+        const HCURSOR c = GetCursor();
+        return c == g_resize_cursor ? "resize" : c == g_arrow_cursor ? "arrow" : "?";
+    };
+    EXPECT_STREQ(cursor_at(border(5) - 3, band_y_), "arrow");
+    EXPECT_STREQ(cursor_at(border(5) - 2, band_y_), "resize");
+    EXPECT_STREQ(cursor_at(border(5) + 2, band_y_), "resize");
+    EXPECT_STREQ(cursor_at(border(5) + 3, band_y_), "arrow");
+    EXPECT_STREQ(cursor_at(border(5), g_board_layout.header.bottom + 5), "arrow");
+    mouse(WM_MOUSEMOVE, border(5), band_y_);
+    mouse(WM_LBUTTONDOWN, border(5), band_y_);
+    EXPECT_STREQ(cursor_at(border(5) + 60, band_y_), "resize");
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-// Where the painted areas and the controls stand on the reference screen, on
-// a larger one, and on one whose width does not divide evenly.
+// Where the painted areas and the controls stand on the reference screen and
+// on screens of other sizes and shapes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <string>
+#include <vector>
 
 #include "main_window.h"
 #include "window_ids.h"
@@ -35,17 +35,20 @@ TEST(BoardLayout, ReferenceScreenUsesTheReferenceValuesAsPixels)
     expect_rect(l.countdown, 640, 730, 730, 770);
 }
 
+// Across scales by the width, down by the height, each truncated.
 TEST(BoardLayout, LargerScreenScalesEveryValueAndTruncates)
 {
     BoardLayout l;
     fill_board_layout(&l, 1920, 1080, WIDTHS, 20, 10);
     expect_rect(l.board, 36, 138, (1415 + 110) * 1920 / 1600 + 10, 732);
-    expect_rect(l.header, 40, 147, 1828, 174);
-    expect_rect(l.position_column, 40, 174, 88, 414);
-    expect_rect(l.body, 88, 174, 1828, 414);
-    expect_rect(l.race_title, 34, 62, 754, 132);
-    expect_rect(l.clocks, 60, 876, 576, 936);
-    expect_rect(l.countdown, 752, 876, 842, 924);
+    fill_board_layout(&l, 1280, 1024, WIDTHS, 20, 10);
+    expect_rect(l.board, 27, 130, 1230, 694);
+    expect_rect(l.header, 30, 139, 1222, 164);
+    expect_rect(l.position_column, 30, 164, 62, 392);
+    expect_rect(l.body, 62, 164, 1222, 392);
+    expect_rect(l.race_title, 26, 61, 466, 125);
+    expect_rect(l.clocks, 40, 830, 384, 887);
+    expect_rect(l.countdown, 528, 830, 618, 876);
 }
 
 TEST(BoardLayout, NoRowsGiveNoBodyHeight)
@@ -80,104 +83,67 @@ LRESULT CALLBACK record_creation(int code, WPARAM wparam, LPARAM lparam)
     return CallNextHookEx(0, code, wparam, lparam);
 }
 
-class ControlPlaces : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        g_hinstance = GetModuleHandleA(0);
-        parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 4000, 3000, 0, 0, g_hinstance, 0);
-        g_created_styles.clear();
-        hook_ = SetWindowsHookExA(WH_CBT, record_creation, 0, GetCurrentThreadId());
-    }
-    void TearDown() override
-    {
-        UnhookWindowsHookEx(hook_);
-        DestroyWindow(parent_);
-    }
+const DWORD CHILD = WS_CHILD | WS_VISIBLE;
 
-    RECT place(int id)
-    {
+// Every control on a 16:10 screen, where across (1680/1600) and down
+// (1050/900) differ, with its style and text.
+TEST(ControlPlaces, EveryControlHasItsPlaceStyleAndText)
+{
+    const struct {
+        int id;
+        LONG x, y, width, height;
+        DWORD style;
+        const char *text;
+    } controls[] = {
+        {IDC_START, 656, 46, 80, 52, CHILD | BS_BITMAP, "Depart"},
+        {IDC_START_LABEL, 661, 100, 70, 23, CHILD | ES_READONLY | ES_CENTER, "D\xE9part"},
+        {IDC_STOP, 756, 46, 80, 52, CHILD | BS_BITMAP, "Arret"},
+        {IDC_STOP_LABEL, 761, 100, 70, 23, CHILD | ES_READONLY | ES_CENTER, "Arret"},
+        {IDC_CLEAR, 856, 46, 80, 52, CHILD | BS_BITMAP, "Effacer"},
+        {IDC_CLEAR_LABEL, 861, 100, 70, 23, CHILD | ES_READONLY | ES_CENTER, "Effacer"},
+        {IDC_TRANSPONDER_MODE_GROUP, 956, 816, 330, 99, CHILD | BS_GROUPBOX, "Mode transpondeurs"},
+        {IDC_OWN_CHIPS, 961, 848, 105, 23, CHILD | WS_GROUP | BS_AUTORADIOBUTTON, "Puces perso"},
+        {IDC_MIXED_SCAN, 961, 886, 105, 23, CHILD | BS_AUTORADIOBUTTON, "Mixte (scan)"},
+        {IDC_SCAN, 1076, 883, 60, 26, CHILD | WS_TABSTOP | BS_PUSHLIKE | BS_AUTOCHECKBOX, "Scan"},
+        {IDC_SCAN_STATUS, 1146, 883, 110, 26, 0x50804800, ""},
+        {IDC_DURATION_GROUP, 1380, 35, 200, 87, CHILD | BS_GROUPBOX, "Dur\xE9" "e course"},
+        {IDC_RACE_BY_TIME, 1385, 60, 85, 23, CHILD | WS_GROUP | BS_AUTORADIOBUTTON, "Temps"},
+        {IDC_RACE_BY_LAPS, 1385, 89, 85, 23, CHILD | BS_AUTORADIOBUTTON, "Nbre tours"},
+        {IDC_HOURS, 1480, 60, 24, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_MINUTES, 1518, 60, 24, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_HOURS_LABEL, 1506, 60, 10, 23, CHILD | ES_READONLY | ES_CENTER, "h"},
+        {IDC_MINUTES_LABEL, 1544, 60, 32, 23, CHILD | ES_READONLY | ES_CENTER, "min "},
+        {IDC_LAPS, 1485, 89, 42, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_LAPS_LABEL, 1529, 89, 39, 23, CHILD | ES_READONLY | ES_CENTER, "tours "},
+        {IDC_COUNTDOWN_GROUP, 588, 828, 190, 87, CHILD | BS_GROUPBOX, "D\xE9" "compte"},
+        {IDC_COUNTDOWN, 608, 863, 42, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, "5"},
+        {IDC_COUNTDOWN_LABEL, 651, 863, 10, 23, CHILD | ES_READONLY | ES_CENTER, "s"},
+        {IDC_BUTTON_FRAME, 289, 707, 1102, 58, CHILD | BS_GROUPBOX, ""},
+        {IDC_CAR_1, 315, 729, 42, 23, CHILD, "1"},
+        {IDC_CAR_1 + 1, 368, 729, 42, 23, CHILD, "2"},  // 840 - 472.5, truncated toward zero
+        {IDC_CAR_1 + 10, 840, 729, 42, 23, CHILD, "11"},
+        {IDC_CAR_20, 1312, 729, 42, 23, CHILD, "20"},
+        {IDC_CLOCK_GROUP, 47, 828, 462, 87, CHILD | BS_GROUPBOX, "Horloge"},
+    };
+    g_hinstance = GetModuleHandleA(0);
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 4000, 3000, 0, 0, g_hinstance, 0);
+    g_created_styles.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CBT, record_creation, 0, GetCurrentThreadId());
+    create_main_controls(parent, 1680, 1050);
+    UnhookWindowsHookEx(hook);
+    for (const auto &c : controls) {
+        HWND control = GetDlgItem(parent, c.id);
         RECT r = {0, 0, 0, 0};
-        HWND control = GetDlgItem(parent_, id);
-        EXPECT_TRUE(control) << id;
         GetWindowRect(control, &r);
-        MapWindowPoints(0, parent_, reinterpret_cast<POINT *>(&r), 2);
-        return r;
+        MapWindowPoints(0, parent, reinterpret_cast<POINT *>(&r), 2);
+        char text[64] = "";
+        GetWindowTextA(control, text, sizeof text);
+        EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  std::vector<LONG>({c.x, c.y, c.width, c.height})) << c.id;
+        EXPECT_EQ(g_created_styles[c.id], c.style) << c.id;
+        EXPECT_STREQ(text, c.text) << c.id;
     }
-    void expect_place(int id, LONG x, LONG y, LONG width, LONG height)
-    {
-        const RECT r = place(id);
-        EXPECT_EQ(r.left, x) << id;
-        EXPECT_EQ(r.top, y) << id;
-        EXPECT_EQ(r.right - r.left, width) << id;
-        EXPECT_EQ(r.bottom - r.top, height) << id;
-    }
-    std::string text(int id)
-    {
-        char t[64] = "";
-        GetDlgItemTextA(parent_, id, t, sizeof t);
-        return t;
-    }
-
-    HWND parent_ = 0;
-    HHOOK hook_ = 0;
-};
-
-TEST_F(ControlPlaces, LargerScreenPlacesEveryKindOfControl)
-{
-    create_main_controls(parent_, 1920, 1080);
-    expect_place(IDC_START, 764, 48, 80, 54);
-    expect_place(IDC_START_LABEL, 769, 103, 70, 24);
-    expect_place(IDC_STOP, 864, 48, 80, 54);
-    expect_place(IDC_CLEAR_LABEL, 969, 103, 70, 24);
-    expect_place(IDC_TRANSPONDER_MODE_GROUP, 1064, 840, 330, 102);
-    expect_place(IDC_OWN_CHIPS, 1069, 872, 105, 24);
-    expect_place(IDC_MIXED_SCAN, 1069, 912, 105, 24);
-    expect_place(IDC_SCAN, 1184, 908, 60, 27);
-    expect_place(IDC_SCAN_STATUS, 1254, 908, 110, 27);
-    expect_place(IDC_DURATION_GROUP, 1620, 36, 200, 90);
-    expect_place(IDC_RACE_BY_LAPS, 1625, 92, 85, 24);
-    expect_place(IDC_MINUTES, 1758, 62, 24, 24);
-    expect_place(IDC_LAPS, 1725, 92, 42, 24);
-    expect_place(IDC_LAPS_LABEL, 1769, 92, 39, 24);
-    expect_place(IDC_COUNTDOWN_GROUP, 672, 852, 190, 90);
-    expect_place(IDC_COUNTDOWN_LABEL, 735, 888, 10, 24);
-    expect_place(IDC_BUTTON_FRAME, 330, 727, 1260, 60);
-    expect_place(IDC_CAR_1, 360, 750, 48, 24);
-    expect_place(IDC_CAR_1 + 10, 960, 750, 48, 24);
-    expect_place(IDC_CAR_20, 1500, 750, 48, 24);
-    expect_place(IDC_CLOCK_GROUP, 54, 852, 528, 90);
-}
-
-// Left of the middle the offsets are negative and truncate toward zero:
-// -500 * 1366 / 1600 is -426, not -427.
-TEST_F(ControlPlaces, PassageButtonOffsetsTruncateTowardZero)
-{
-    create_main_controls(parent_, 1366, 768);
-    EXPECT_EQ(place(IDC_CAR_1).left, 683 - 426);
-    EXPECT_EQ(place(IDC_CAR_1 + 10).left, 683);
-    EXPECT_EQ(place(IDC_CAR_20).left, 683 + 384);
-}
-
-TEST_F(ControlPlaces, ControlsCarryTheirTextsAndStyles)
-{
-    create_main_controls(parent_, 1600, 900);
-    EXPECT_EQ(text(IDC_START_LABEL), "D\xE9part");
-    EXPECT_EQ(text(IDC_MIXED_SCAN), "Mixte (scan)");
-    EXPECT_EQ(text(IDC_COUNTDOWN), "5");
-    EXPECT_EQ(text(IDC_CAR_1 + 6), "7");
-    EXPECT_EQ(text(IDC_CLOCK_GROUP), "Horloge");
-    std::map<int, DWORD> &s = g_created_styles;
-    EXPECT_EQ(s[IDC_SCAN_STATUS], 0x50804800u);
-    EXPECT_EQ(s[IDC_START], static_cast<DWORD>(WS_CHILD | WS_VISIBLE | BS_BITMAP));
-    EXPECT_EQ(s[IDC_CLEAR_LABEL], static_cast<DWORD>(WS_CHILD | WS_VISIBLE | ES_READONLY | ES_CENTER));
-    EXPECT_EQ(s[IDC_OWN_CHIPS], static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON));
-    EXPECT_EQ(s[IDC_RACE_BY_LAPS], static_cast<DWORD>(WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON));
-    EXPECT_EQ(s[IDC_SCAN], static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHLIKE |
-                                              BS_AUTOCHECKBOX));
-    EXPECT_EQ(s[IDC_HOURS], static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_RIGHT));
-    EXPECT_EQ(s[IDC_BUTTON_FRAME], static_cast<DWORD>(WS_CHILD | WS_VISIBLE | BS_GROUPBOX));
-    EXPECT_EQ(s[IDC_CAR_1 + 19], static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+    DestroyWindow(parent);
 }
 
 }  // namespace

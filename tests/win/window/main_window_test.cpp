@@ -5,6 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "resource_ids.h"
 #include "run_state.h"
 #include "window_fixture.h"
 #include "window_ids.h"
@@ -54,8 +55,8 @@ TEST_F(MainWindowTest, RaceByTimeStartsWithItsLengthAndTheTimeControls)
     ASSERT_TRUE(create_window());
     EXPECT_TRUE(boxes_.boxes().empty());
     EXPECT_EQ(item_text(window_, IDC_COUNTDOWN), "5");
-    EXPECT_EQ(item_text(window_, IDC_HOURS), "0");
-    EXPECT_EQ(item_text(window_, IDC_MINUTES), "10");
+    EXPECT_EQ(item_text(window_, IDC_HOURS), "1");
+    EXPECT_EQ(item_text(window_, IDC_MINUTES), "05");
     EXPECT_EQ(item_text(window_, IDC_LAPS), "20");
     EXPECT_EQ(IsDlgButtonChecked(window_, IDC_RACE_BY_TIME), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(window_, IDC_RACE_BY_LAPS), BST_UNCHECKED);
@@ -72,7 +73,7 @@ TEST_F(MainWindowTest, RaceByTimeStartsWithItsLengthAndTheTimeControls)
     EXPECT_FALSE(shown(window_, IDC_SCAN_STATUS));
     EXPECT_FALSE(IsWindowVisible(g_board_scrollbar));
 
-    EXPECT_STREQ(g_text_race_length, "0:10:00");
+    EXPECT_STREQ(g_text_race_length, "1:05:00");
     EXPECT_STREQ(g_text_elapsed, "0:00:00");
     EXPECT_STREQ(g_text_remaining, "0:00:00");
     EXPECT_STREQ(g_text_countdown, "5s");
@@ -90,8 +91,8 @@ TEST_F(MainWindowTest, RaceByLapsShowsTheLapControlsAndNoRemainingTime)
     ShowWindow(window_, SW_SHOW);
     EXPECT_EQ(IsDlgButtonChecked(window_, IDC_RACE_BY_LAPS), BST_CHECKED);
     EXPECT_EQ(item_text(window_, IDC_MINUTES), "05");
-    EXPECT_FALSE(shown(window_, IDC_HOURS));
-    EXPECT_FALSE(shown(window_, IDC_HOURS_LABEL));
+    for (int id : {IDC_HOURS, IDC_MINUTES, IDC_HOURS_LABEL, IDC_MINUTES_LABEL})
+        EXPECT_FALSE(shown(window_, id)) << id;
     EXPECT_TRUE(shown(window_, IDC_LAPS));
     EXPECT_TRUE(shown(window_, IDC_LAPS_LABEL));
     EXPECT_STREQ(g_text_race_length, "25 tours");
@@ -104,10 +105,13 @@ TEST_F(MainWindowTest, ControlsGetTheBoldArialExceptRadiosAndBitmapButtons)
     write_all_files(test_display_settings(-16));
     ASSERT_TRUE(create_window());
     const LRESULT font = reinterpret_cast<LRESULT>(g_control_font);
-    for (int id : {IDC_START_LABEL, IDC_DURATION_GROUP, IDC_RACE_BY_TIME, IDC_SCAN, IDC_LAPS_LABEL,
-                   IDC_COUNTDOWN, IDC_CAR_1, IDC_CAR_20})
+    for (int id : {IDC_START_LABEL, IDC_STOP_LABEL, IDC_CLEAR_LABEL, IDC_DURATION_GROUP,
+                   IDC_CLOCK_GROUP, IDC_COUNTDOWN_GROUP, IDC_TRANSPONDER_MODE_GROUP, IDC_SCAN,
+                   IDC_SCAN_STATUS, IDC_RACE_BY_TIME, IDC_RACE_BY_LAPS, IDC_HOURS, IDC_MINUTES,
+                   IDC_LAPS, IDC_HOURS_LABEL, IDC_MINUTES_LABEL, IDC_LAPS_LABEL, IDC_COUNTDOWN,
+                   IDC_COUNTDOWN_LABEL, IDC_CAR_1, IDC_CAR_20})
         EXPECT_EQ(SendDlgItemMessageA(window_, id, WM_GETFONT, 0, 0), font) << id;
-    for (int id : {IDC_OWN_CHIPS, IDC_MIXED_SCAN, IDC_START})
+    for (int id : {IDC_OWN_CHIPS, IDC_MIXED_SCAN, IDC_START, IDC_BUTTON_FRAME})
         EXPECT_NE(SendDlgItemMessageA(window_, id, WM_GETFONT, 0, 0), font) << id;
     LOGFONTA f;
     GetObjectA(g_control_font, sizeof f, &f);
@@ -116,20 +120,32 @@ TEST_F(MainWindowTest, ControlsGetTheBoldArialExceptRadiosAndBitmapButtons)
     EXPECT_STREQ(f.lfFaceName, "Arial");
 }
 
+// Each race button shows its own picture of the program's resources.
 TEST_F(MainWindowTest, RaceButtonsShowTheProgramsBitmaps)
 {
     write_all_files(test_display_settings(-16));
     ASSERT_TRUE(create_window());
-    for (int id : {IDC_START, IDC_STOP, IDC_CLEAR})
-        EXPECT_TRUE(SendDlgItemMessageA(window_, id, BM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
+    auto bits = [](HBITMAP b) {
+        std::string s(GetBitmapBits(b, 0, 0), 0);
+        GetBitmapBits(b, static_cast<LONG>(s.size()), &s[0]);
+        return s;
+    };
+    for (auto button : {std::make_pair(IDC_START, IDB_START), std::make_pair(IDC_STOP, IDB_STOP),
+                        std::make_pair(IDC_CLEAR, IDB_CLEAR)}) {
+        HBITMAP own = LoadBitmapA(g_hinstance, MAKEINTRESOURCEA(button.second));
+        EXPECT_EQ(bits(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
+                      window_, button.first, BM_GETIMAGE, IMAGE_BITMAP, 0))),
+                  bits(own)) << button.first;
+        DeleteObject(own);
+    }
 }
 
 TEST_F(MainWindowTest, DestructionSavesSettingsLengthAndAnEmptyResultsFile)
 {
     write_all_files(test_display_settings(-16));
     ASSERT_TRUE(create_window());
-    set_up_cars(3);
-    g_car_records[0].laps = 7;
+    set_up_cars(20);
+    g_car_records[19].laps = 7;
     g_display_settings.column_widths[4] = 222;
     g_race_minutes = 7;
     strcpy(g_ranking_key, "CLASSEMENTMeilleurTour");
@@ -137,7 +153,7 @@ TEST_F(MainWindowTest, DestructionSavesSettingsLengthAndAnEmptyResultsFile)
     destroy_window();
 
     EXPECT_TRUE(boxes_.boxes().empty());
-    EXPECT_EQ(read_file("DureeCourse.txt"), "MODECOURSETemps\r\n0\r\n07\r\n20\r\n5\r\n");
+    EXPECT_EQ(read_file("DureeCourse.txt"), "MODECOURSETemps\r\n1\r\n07\r\n20\r\n5\r\n");
     std::string results = "CLASSEMENTMeilleurTour\t\r\n";
     for (int i = 0; i < GRID_SLOTS; i++)
         results += "(NA)\t0\t\r\n";
@@ -151,18 +167,26 @@ TEST_F(MainWindowTest, DestructionSavesSettingsLengthAndAnEmptyResultsFile)
     EXPECT_STREQ(saved.fonts[3].face, "Arial");
 }
 
-TEST_F(MainWindowTest, WithoutThePrivateFolderTheDisplaySettingsFailBothWays)
+// Folders in the way of the files: each failure has its own box, and each
+// file is tried whatever became of the one before.
+TEST_F(MainWindowTest, EveryFileThatCannotBeWrittenAtExitHasItsOwnBox)
 {
     write_all_files(test_display_settings(-16));
     DeleteFileA("Private\\R\xE9glagesAffichage.rgsc");
     RemoveDirectoryA("Private");
     ASSERT_TRUE(create_window());
+    for (const char *name : {"DureeCourse.txt", "DetailResultats.res"}) {
+        DeleteFileA(name);
+        ASSERT_TRUE(CreateDirectoryA(name, 0)) << name;
+    }
     destroy_window();
-    const std::string text = "Erreur: impossible d'ouvrir le fichier R\xE9glage Affichage";
-    EXPECT_EQ(boxes_.texts(), std::vector<std::string>({text, text}));
-    EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
-    // The other files were still written.
-    EXPECT_TRUE(file_exists("DetailResultats.res"));
+    const std::string file = "Erreur: impossible d'ouvrir le fichier ";
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>({file + "R\xE9glage Affichage",
+                                                        file + "R\xE9glage Affichage",
+                                                        file + "Dur\xE9" "e course",
+                                                        file + "R\xE9sultats d\xE9taill\xE9s"}));
+    for (size_t i = 1; i < boxes_.boxes().size(); i++)
+        EXPECT_EQ(boxes_.boxes()[i].hand_icon, i > 1) << i;
 }
 
 TEST_F(MainWindowTest, CloseIsRefusedWhileARaceOrScanRuns)

@@ -132,16 +132,11 @@ std::string MainWindowTest::read_file(const char *name)
     return bytes;
 }
 
-bool MainWindowTest::file_exists(const char *name)
-{
-    return GetFileAttributesA((folder_ + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 void MainWindowTest::write_all_files(const DisplaySettings &settings)
 {
     write_file("BaseDonnéesNomPilotes.bd", "Alice\r\nBruno\r\n");
     write_file("BaseDonnéesPuce.bd", "000101\r\n000102\r\n");
-    write_file("DureeCourse.txt", "MODECOURSETemps\r\n0\r\n10\r\n20\r\n5\r\n");
+    write_file("DureeCourse.txt", "MODECOURSETemps\r\n1\r\n5\r\n20\r\n5\r\n");
     write_file("OptionsCourse.race",
                "3\r\nCLASSEMENTToursTemps\r\nDEPARTSignalSonore\r\nFINTEMPSFinirTour\r\n"
                "FINTOURFinirTour\r\n");

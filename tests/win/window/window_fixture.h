@@ -25,7 +25,6 @@ protected:
     void write_all_files(const DisplaySettings &settings);
     void write_file(const char *name, const std::string &bytes);
     std::string read_file(const char *name);
-    bool file_exists(const char *name);
 
     // The window as WinMain creates it (shown maximised when asked).
     HWND create_window(bool shown = false);
