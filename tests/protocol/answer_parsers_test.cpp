@@ -34,6 +34,11 @@ TEST_F(ResetAnswer, ZeroTimeIsAcceptedAndEmptiesTheStreamParser)
 
 TEST_F(ResetAnswer, NonZeroTimeIsRefusedAndTheRestOfTheReadStillParsed)
 {
+    for (const size_t field : {4, 5, 6}) {
+        std::vector<unsigned char> answer = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00};
+        answer[field] = 0x01;
+        EXPECT_EQ(RESET_ANSWER_REFUSED, feed_reset(answer)) << field;
+    }
     g_stream_count = 6;
     EXPECT_EQ(RESET_ANSWER_REFUSED, feed_reset({0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x01, 0xFF, 0xFF}));
     EXPECT_EQ(2, g_reset_answer_count);
