@@ -101,6 +101,15 @@ TEST(IdentifyAnswer, UnknownKindChangesNothingAndTheSearchGoesOn)
     EXPECT_EQ(65535, parser.serial_number);
 }
 
+TEST(IdentifyAnswer, AnswerBehindAHeaderThatIsNotThreeFfIsNone)
+{
+    for (const size_t bent : {0, 1, 2}) {
+        std::vector<unsigned char> bytes = {0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x00, 0x05};
+        bytes[bent] = 0x7F;
+        EXPECT_EQ(IDENTIFY_NO_ANSWER, identify(bytes).kind) << bent;
+    }
+}
+
 TEST(IdentifyAnswer, LaterAnswerInTheSameBytesReplacesTheEarlierOne)
 {
     IdentifyParser parser = identify({0xFF, 0xFF, 0xFF, 0x01, 0x12, 0x00, 0x01, 0xFF, 0xFF, 0xFF,

@@ -84,7 +84,7 @@ TEST_F(StreamParser, EverySplitOfTwoFramesGivesTheSamePassings)
 
 TEST_F(StreamParser, GarbageBeforeHeaderIsSkippedByteByByte)
 {
-    std::vector<unsigned char> bytes = {0x00, 0x13, 0xFF, 0x00, 0xFF, 0xFF};
+    std::vector<unsigned char> bytes = {0x00, 0x13, 0x00, 0xFF, 0x00, 0xFF, 0xFF};
     std::vector<unsigned char> frame = vq2_frame(0, 42, 0, 0, 5, VQ2_SUBSECOND_ORIGIN);
     bytes.insert(bytes.end(), frame.begin(), frame.end());
     feed(bytes);
