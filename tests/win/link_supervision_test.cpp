@@ -76,7 +76,6 @@ protected:
         hold_clock(from);
         step(10);
     }
-    // The simulator's status shows key at value once the command has been done.
     void command_and_wait(const char *command, const char *key, const char *value)
     {
         decoder_->command(command);
