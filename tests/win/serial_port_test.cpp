@@ -137,8 +137,8 @@ TEST_F(Port, IdentifyHearsNothingFromAVq1WithinItsWindow)
 }
 
 // A clock in ms that gives the readings of its script in turn (then one more),
-// the one at g_answer_at only once the decoder's answer is on
-// the line, so that the answer is read in that turn of the listening.
+// the one at g_answer_at only once the decoder's answer is on the line, so
+// that the answer is read in that turn of the listening.
 std::vector<int64_t> g_script;
 size_t g_clock_reads;
 size_t g_answer_at;
