@@ -16,7 +16,8 @@
 //   boxes N     wait until N boxes have been answered
 //   file PATH   wait until the file PATH exists
 //   command ID  send the window the command ID, as a click of that control would
-//   mark NAME   write "#mark NAME" to the log (the moment for a screenshot)
+//   mark NAME   write "#mark NAME" to the log (the moment for a screenshot),
+//               followed by " maximised" while the program's window is
 //   close       ask the window to close
 // The default script is "quiet 1500;close".
 #include <windows.h>
@@ -201,7 +202,8 @@ int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD 
     } else if (strcmp(step->action, "close") == 0) {
         PostMessageA(program, WM_CLOSE, 0, 0);
     }
-    fprintf(w->log, "#%s %s\n", step->action, step->argument);
+    fprintf(w->log, "#%s %s%s\n", step->action, step->argument,
+            strcmp(step->action, "mark") == 0 && IsZoomed(program) ? " maximised" : "");
     fflush(w->log);
     return 1;
 }

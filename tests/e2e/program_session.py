@@ -67,7 +67,8 @@ class Session:
     def run_program(self, name, boxes, exe="racetimer-fr.exe", answers=None, timeout_s=90):
         """Starts the program with the watcher, takes a screenshot once the
         start-up's boxes have been answered, lets the watcher close the
-        program, and returns (exit code, boxes as (caption, text, buttons, icon))."""
+        program, and returns (exit code, boxes as (caption, text, buttons, icon),
+        whether the window was maximised then)."""
         log = os.path.join(self.work, name + ".boxes")
         shot = os.path.join(self.out, name + ".png")
         script = "boxes %d;quiet 500;mark quiet;file Z:%s;close" % (boxes, shot.replace("/", "\\"))
@@ -91,7 +92,8 @@ class Session:
         if program.poll() is None:
             program.kill()
         watcher.wait(timeout=30)
-        return program.wait(), parse_boxes(read_text(log))
+        text = read_text(log)
+        return program.wait(), parse_boxes(text), "#mark quiet maximised" in text
 
 
 def read_text(path):

@@ -47,8 +47,9 @@ class StartUp(unittest.TestCase):
             return f.read()
 
     def start(self, name, startup_boxes=1):
-        code, boxes = self.session.run_program(name, startup_boxes)
+        code, boxes, maximised = self.session.run_program(name, startup_boxes)
         self.assertEqual(code, 0)
+        self.assertTrue(maximised)
         return boxes
 
     def test_vq2_usb_decoder_is_named_with_its_serial_number(self):
