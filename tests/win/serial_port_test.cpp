@@ -210,12 +210,11 @@ TEST_F(Port, IdentifyWindowEndsWithoutACounterFrequency)
 
 // What the opening asks of the driver, caught in this program's import table
 // (the line settings still reach the port, so that they read back).
-extern "C" BOOL(WINAPI *__imp_SetupComm)(HANDLE, DWORD, DWORD);
 extern "C" BOOL(WINAPI *__imp_SetCommState)(HANDLE, LPDCB);
 extern "C" BOOL(WINAPI *__imp_PurgeComm)(HANDLE, DWORD);
 extern "C" BOOL(WINAPI *__imp_EscapeCommFunction)(HANDLE, DWORD);
 struct Asked {
-    DWORD queues[2], purge, escape;
+    DWORD purge, escape;
     DCB dcb;
 } g_asked;
 BOOL(WINAPI *g_set_comm_state)(HANDLE, LPDCB);
@@ -223,15 +222,9 @@ BOOL(WINAPI *g_set_comm_state)(HANDLE, LPDCB);
 int32_t open_asking(const char *port)
 {
     memset(&g_asked, 0, sizeof g_asked);
-    const auto setup = __imp_SetupComm;
     const auto purge = __imp_PurgeComm;
     const auto escape = __imp_EscapeCommFunction;
     g_set_comm_state = __imp_SetCommState;
-    __imp_SetupComm = [](HANDLE, DWORD in, DWORD out) -> BOOL {
-        g_asked.queues[0] = in;
-        g_asked.queues[1] = out;
-        return TRUE;
-    };
     __imp_SetCommState = [](HANDLE port, LPDCB dcb) -> BOOL {
         g_asked.dcb = *dcb;
         return g_set_comm_state(port, dcb);
@@ -239,7 +232,6 @@ int32_t open_asking(const char *port)
     __imp_PurgeComm = [](HANDLE, DWORD flags) -> BOOL { return g_asked.purge = flags, TRUE; };
     __imp_EscapeCommFunction = [](HANDLE, DWORD f) -> BOOL { return g_asked.escape = f, TRUE; };
     const int32_t opened = open_com_port(port);
-    __imp_SetupComm = setup;
     __imp_SetCommState = g_set_comm_state;
     __imp_PurgeComm = purge;
     __imp_EscapeCommFunction = escape;
@@ -270,8 +262,6 @@ TEST_F(Port, LineSetTo9600EightNoneOneAndRequestsArriveByteExact)
               "outx 0 inx 0 error-char 0 null 0 rts 1 abort 0 xon-lim 256 xoff-lim 256 8 bits "
               "parity 0 stop 0 xon 11 xoff 13 error 3F eof 1A event 10",
               dcb_text(g_asked.dcb));
-    EXPECT_EQ(4096u, g_asked.queues[0]);
-    EXPECT_EQ(4096u, g_asked.queues[1]);
     EXPECT_EQ(15u, g_asked.purge);
     EXPECT_EQ(static_cast<DWORD>(SETDTR), g_asked.escape);
     DCB held = {};
