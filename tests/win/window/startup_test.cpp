@@ -50,12 +50,18 @@ TEST_F(InterfaceFile, WrittenLineReadsBack)
     EXPECT_EQ(r.kind, "ZelquanodrimVQ2");
 }
 
-TEST_F(InterfaceFile, MissingFileChangesNothing)
+TEST_F(InterfaceFile, MissingOrReadOnlyFileChangesNothing)
 {
     const ReadBack r = read_back(7);
     EXPECT_EQ(r.result, 0);
     EXPECT_EQ(r.port, "xxxxx");
     EXPECT_EQ(r.connected, 7);
+    // Held by another program, it cannot be opened for writing too: it counts as missing.
+    ASSERT_TRUE(write_interface_settings("COM4", 1, "ZelquanodrimVQ2"));
+    HANDLE held = CreateFileA("R\xE9glagesInterface2.rg", GENERIC_READ, FILE_SHARE_READ, 0,
+                              OPEN_EXISTING, 0, 0);
+    EXPECT_EQ(read_back(7).result, 0);
+    CloseHandle(held);
 }
 
 // Three whitespace-separated fields, blanks before them skipped; the line
