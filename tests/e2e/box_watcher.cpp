@@ -13,8 +13,11 @@
 // Script steps, in turn, boxes being answered all the while:
 //   quiet MS    wait until no box has been open, nor a command sent, for MS ms
 //   sleep MS    wait MS ms
+//   boxes N     wait until N boxes have been answered
+//   file PATH   wait until the file PATH exists
 //   command ID  send the window the command ID, as a click of that control would
-//   mark NAME   write "#mark NAME" to the log (the moment for a screenshot)
+//   mark NAME   write "#mark NAME" to the log (the moment for a screenshot),
+//               followed by " maximised" while the program's window is
 //   close       ask the window to close
 // The default script is "quiet 1500;close".
 #include <windows.h>
@@ -103,24 +106,27 @@ const char *icon_of(HWND box)
     HWND control = GetDlgItem(box, 0x0440);
     if (!control || !SendMessageA(control, STM_GETICON, 0, 0))
         return "none";
-    RECT r;
-    GetWindowRect(control, &r);
-    POINT at = {r.left, r.top};
-    HDC screen = GetDC(0);
-    const int hand = pixels_matching(screen, at, LoadIconA(0, IDI_HAND));
-    const int question = pixels_matching(screen, at, LoadIconA(0, IDI_QUESTION));
-    ReleaseDC(0, screen);
-    const int enough = 32 * 32 * 9 / 10;
-    if (hand >= enough && hand >= question)
-        return "hand";
-    if (question >= enough)
-        return "question";
+    // The picture is on the screen once the box has painted it: wait for one
+    // that is known, for a while.
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
+        RECT r;
+        GetWindowRect(control, &r);
+        POINT at = {r.left, r.top};
+        HDC screen = GetDC(0);
+        const int hand = pixels_matching(screen, at, LoadIconA(0, IDI_HAND));
+        const int question = pixels_matching(screen, at, LoadIconA(0, IDI_QUESTION));
+        ReleaseDC(0, screen);
+        const int enough = 32 * 32 * 9 / 10;
+        if (hand >= enough && hand >= question)
+            return "hand";
+        if (question >= enough)
+            return "question";
+    }
     return "other";
 }
 
 void record_and_answer(Watch *w, HWND box)
 {
-    Sleep(300);  // the box paints itself first
     char caption[256] = "";
     char text[1024] = "";
     GetWindowTextA(box, caption, sizeof caption);
@@ -163,7 +169,7 @@ const int MAX_STEPS = 32;
 
 struct Step {
     char action[16];
-    char argument[48];
+    char argument[MAX_PATH];
 };
 
 int parse_script(char *script, Step *steps)
@@ -171,7 +177,7 @@ int parse_script(char *script, Step *steps)
     int n = 0;
     for (char *step = strtok(script, ";"); step && n < MAX_STEPS; step = strtok(0, ";")) {
         steps[n].action[0] = steps[n].argument[0] = 0;
-        if (sscanf(step, " %15s %47s", steps[n].action, steps[n].argument) >= 1)
+        if (sscanf(step, " %15s %259s", steps[n].action, steps[n].argument) >= 1)
             n++;
     }
     return n;
@@ -185,6 +191,10 @@ int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD 
         return since_box > ms;
     if (strcmp(step->action, "sleep") == 0)
         return since_step >= ms;
+    if (strcmp(step->action, "boxes") == 0)
+        return w->boxes_seen >= static_cast<int>(ms);
+    if (strcmp(step->action, "file") == 0)
+        return GetFileAttributesA(step->argument) != INVALID_FILE_ATTRIBUTES;
     if (strcmp(step->action, "command") == 0) {
         const int id = static_cast<int>(ms);
         PostMessageA(program, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -192,7 +202,8 @@ int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD 
     } else if (strcmp(step->action, "close") == 0) {
         PostMessageA(program, WM_CLOSE, 0, 0);
     }
-    fprintf(w->log, "#%s %s\n", step->action, step->argument);
+    fprintf(w->log, "#%s %s%s\n", step->action, step->argument,
+            strcmp(step->action, "mark") == 0 && IsZoomed(program) ? " maximised" : "");
     fflush(w->log);
     return 1;
 }

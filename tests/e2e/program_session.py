@@ -64,33 +64,36 @@ class Session:
             time.sleep(0.05)
         return sim
 
-    def run_program(self, name, exe="racetimer-fr.exe", answers=None, quiet_ms=1500,
-                    timeout_s=90):
-        """Starts the program with the watcher, takes a screenshot once no
-        box has come for quiet_ms, lets the watcher close the program, and
-        returns (exit code, boxes as (caption, text, buttons, icon))."""
+    def run_program(self, name, boxes, exe="racetimer-fr.exe", answers=None, timeout_s=90):
+        """Starts the program with the watcher, takes a screenshot once the
+        start-up's boxes have been answered, lets the watcher close the
+        program, and returns (exit code, boxes as (caption, text, buttons, icon),
+        whether the window was maximised then)."""
         log = os.path.join(self.work, name + ".boxes")
-        script = "quiet %d;mark quiet;sleep 1500;close" % quiet_ms
+        shot = os.path.join(self.out, name + ".png")
+        script = "boxes %d;quiet 500;mark quiet;file Z:%s;close" % (boxes, shot.replace("/", "\\"))
         watcher_args = [self.wine_env, "wine", self.watcher, log, "--script", script,
                         "--timeout", str(timeout_s * 1000)]
         if answers:
             watcher_args += ["--answers", ",".join(answers)]
-        if os.path.exists(log):
-            os.unlink(log)
+        for old in (log, shot):
+            if os.path.exists(old):
+                os.unlink(old)
         watcher = subprocess.Popen(watcher_args, env=self.env)
         program = subprocess.Popen([self.wine_env, "wine", self.path(exe)], env=self.env)
-        shot = os.path.join(self.out, name + ".png")
         deadline = time.time() + timeout_s
         took_shot = False
         while program.poll() is None and time.time() < deadline:
             if not took_shot and "#mark quiet" in read_text(log):
                 subprocess.run(["import", "-window", "root", shot])
+                open(shot, "ab").close()  # the watcher closes the program once it is there
                 took_shot = True
             time.sleep(0.1)
         if program.poll() is None:
             program.kill()
         watcher.wait(timeout=30)
-        return program.wait(), parse_boxes(read_text(log))
+        text = read_text(log)
+        return program.wait(), parse_boxes(text), "#mark quiet maximised" in text
 
 
 def read_text(path):

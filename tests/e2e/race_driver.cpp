@@ -7,8 +7,7 @@
 //
 // Usage: race-driver SCRIPT LOG [--timeout MS]
 // SCRIPT has one step a line, its argument the rest of the line (cp1252):
-//   quiet MS           wait until no message box has come for MS ms
-//   sleep MS           wait MS ms
+//   boxes N            wait until N message boxes have been answered
 //   command ID         the program's window gets the command ID (menu or button)
 //   dialog CAPTION     wait for the dialog of that caption; the next steps act in it
 //   select ID TEXT     in the dialog: the list ID selects the entry TEXT
@@ -16,6 +15,7 @@
 //   click ID           in the dialog (or the window): a click on the button ID
 //   gone               wait until the dialog has closed
 //   enabled ID         wait until the window's control ID is enabled
+//   disabled ID        wait until the window's control ID is disabled
 //   copy FROM|TO       copy a file
 //   mark NAME          log "#mark NAME"
 //   close              ask the window to close
@@ -38,7 +38,7 @@ struct Driver {
     int step_count;
     HWND program;
     HWND dialog;
-    DWORD last_box;
+    int boxes;
 };
 
 int is_message_box(HWND window)
@@ -57,7 +57,6 @@ BOOL CALLBACK answer_box(HWND window, LPARAM context)
     Driver *d = reinterpret_cast<Driver *>(context);
     if (!is_message_box(window))
         return TRUE;
-    Sleep(100);  // the box paints itself first
     char caption[64] = "";
     char text[1024] = "";
     GetWindowTextA(window, caption, sizeof caption);
@@ -74,7 +73,7 @@ BOOL CALLBACK answer_box(HWND window, LPARAM context)
     const int answer = GetDlgItem(window, IDYES) ? IDYES : IDOK;
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, answer)));
-    d->last_box = GetTickCount();
+    d->boxes++;
     return TRUE;
 }
 
@@ -126,23 +125,19 @@ HWND target(const Driver *d)
 
 // Returns 1 when the step is done, 0 to try again at the next round, -1
 // when it cannot be done.
-int play(Driver *d, const char *step, DWORD since_step)
+int play(Driver *d, const char *step)
 {
     char verb[16];
     const char *argument;
     split_step(step, verb, &argument);
     const char *text;
     const int id = control_and_text(argument, &text);
-    const DWORD ms = strtoul(argument, 0, 10);
-    if (strcmp(verb, "quiet") == 0)
-        return GetTickCount() - d->last_box > ms;
-    if (strcmp(verb, "sleep") == 0)
-        return since_step >= ms;
+    if (strcmp(verb, "boxes") == 0)
+        return d->boxes >= id;
     if (strcmp(verb, "command") == 0) {
         // Posted: a dialog the command opens must not hold this driver.
         PostMessageA(d->program, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(d->program, id)));
-        d->last_box = GetTickCount();
         return 1;
     }
     if (strcmp(verb, "dialog") == 0) {
@@ -175,6 +170,8 @@ int play(Driver *d, const char *step, DWORD since_step)
     }
     if (strcmp(verb, "enabled") == 0)
         return IsWindowEnabled(GetDlgItem(d->program, id)) != 0;
+    if (strcmp(verb, "disabled") == 0)
+        return IsWindowEnabled(GetDlgItem(d->program, id)) == 0;
     if (strcmp(verb, "copy") == 0) {
         char from[STEP_TEXT];
         lstrcpynA(from, argument, sizeof from);
@@ -220,8 +217,6 @@ int main(int argc, char **argv)
     const DWORD timeout = argc >= 5 && strcmp(argv[3], "--timeout") == 0
                               ? strtoul(argv[4], 0, 10) : 300000;
     const DWORD start = GetTickCount();
-    d.last_box = start;
-    DWORD step_start = start;
     int step = 0;
     int seen = 0;
     for (;;) {
@@ -236,12 +231,11 @@ int main(int argc, char **argv)
         else if (seen)
             break;
         if (d.program && step < d.step_count) {
-            const int done = play(&d, d.steps[step], GetTickCount() - step_start);
+            const int done = play(&d, d.steps[step]);
             if (done != 0) {
                 fprintf(d.log, "#%s %s\n", done > 0 ? "step" : "failed", d.steps[step]);
                 fflush(d.log);
                 step++;
-                step_start = GetTickCount();
             }
         }
         Sleep(20);

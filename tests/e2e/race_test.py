@@ -147,11 +147,11 @@ class WholeRace(unittest.TestCase):
             os.unlink(results)
         grid = ["select %d %s" % (3100 + k + 1, pilot(k) if k < CARS else "(NA)")
                 for k in range(20)]
-        steps = (["quiet 2500", "command 1002", "dialog Pilotes pour la course"] + grid +
+        steps = (["boxes 1", "command 1002", "dialog Pilotes pour la course"] + grid +
                  ["set 3121 Finale e2e", "click 1", "gone",
                   "command 1003", "dialog Options de course"] + options +
                  ["set 3203 %d" % PROTECTION_S, "click 1", "gone"] + length_steps +
-                 ["set 1401 3", "quiet 500", "mark depart", "command 1101", "sleep 1500",
+                 ["set 1401 3", "mark depart", "command 1101", "disabled 1101",
                   "enabled 1101", "mark race-over", "command 1008", "dialog Résultats détaillés",
                   "copy C:\\Program Files\\Zelquan Orla Sequent\\DetailResultats.res|Z:" +
                   results.replace("/", "\\"), "click 1", "gone", "close"])

@@ -46,9 +46,10 @@ class StartUp(unittest.TestCase):
         with open(self.session.path(INTERFACE_FILE), "rb") as f:
             return f.read()
 
-    def start(self, name):
-        code, boxes = self.session.run_program(name)
+    def start(self, name, startup_boxes=1):
+        code, boxes, maximised = self.session.run_program(name, startup_boxes)
         self.assertEqual(code, 0)
+        self.assertTrue(maximised)
         return boxes
 
     def test_vq2_usb_decoder_is_named_with_its_serial_number(self):
@@ -78,7 +79,7 @@ class StartUp(unittest.TestCase):
 
     def test_missing_file_gives_two_boxes_and_a_new_file(self):
         os.unlink(self.session.path(INTERFACE_FILE))
-        boxes = self.start("startup-no-interface-file")
+        boxes = self.start("startup-no-interface-file", 2)
         self.assertEqual(boxes, [
             ("Erreur", "Erreur: impossible d'ouvrir le fichier Interface Port COM", "ok", "none"),
             ("Message", "Echec à l'ouverture du port COM", "ok", "none"),

@@ -34,6 +34,11 @@ TEST_F(ResetAnswer, ZeroTimeIsAcceptedAndEmptiesTheStreamParser)
 
 TEST_F(ResetAnswer, NonZeroTimeIsRefusedAndTheRestOfTheReadStillParsed)
 {
+    for (const size_t field : {4, 5, 6}) {
+        std::vector<unsigned char> answer = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00};
+        answer[field] = 0x01;
+        EXPECT_EQ(RESET_ANSWER_REFUSED, feed_reset(answer)) << field;
+    }
     g_stream_count = 6;
     EXPECT_EQ(RESET_ANSWER_REFUSED, feed_reset({0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x01, 0xFF, 0xFF}));
     EXPECT_EQ(2, g_reset_answer_count);
@@ -90,6 +95,11 @@ TEST(IdentifyAnswer, UnknownKindChangesNothingAndTheSearchGoesOn)
     IdentifyParser parser = identify({0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x01});
     EXPECT_EQ(IDENTIFY_NO_ANSWER, parser.kind);
     EXPECT_EQ(0, parser.count);
+    for (const size_t bent : {0, 1, 2}) {  // nor is one behind a header that is not FF FF FF
+        std::vector<unsigned char> bytes = {0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x00, 0x05};
+        bytes[bent] = 0x7F;
+        EXPECT_EQ(IDENTIFY_NO_ANSWER, identify(bytes).kind) << bent;
+    }
     parser = identify({0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x01, 0xFF, 0xFF, 0xFF, 0x01, 0x12,
                        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x02});
     EXPECT_EQ(IDENTIFY_KIND_BLUETOOTH, parser.kind);

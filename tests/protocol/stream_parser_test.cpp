@@ -84,7 +84,7 @@ TEST_F(StreamParser, EverySplitOfTwoFramesGivesTheSamePassings)
 
 TEST_F(StreamParser, GarbageBeforeHeaderIsSkippedByteByByte)
 {
-    std::vector<unsigned char> bytes = {0x00, 0x13, 0xFF, 0x00, 0xFF, 0xFF};
+    std::vector<unsigned char> bytes = {0x00, 0x13, 0x00, 0xFF, 0x00, 0xFF, 0xFF};
     std::vector<unsigned char> frame = vq2_frame(0, 42, 0, 0, 5, VQ2_SUBSECOND_ORIGIN);
     bytes.insert(bytes.end(), frame.begin(), frame.end());
     feed(bytes);
@@ -115,6 +115,7 @@ TEST_F(StreamParser, TwoFramesInOneReadAreHandedOnInTheirOrder)
 TEST_F(StreamParser, SubSecondCounterConversion)
 {
     EXPECT_EQ(0, subsecond_ms(18661));
+    EXPECT_EQ(1, subsecond_ms(18708));  // 47 steps past the second
     EXPECT_EQ(999, subsecond_ms(65535));
     EXPECT_EQ(-398, subsecond_ms(0x0000));
     for (int32_t counter = VQ2_SUBSECOND_ORIGIN; counter <= 65535; ++counter) {

@@ -31,7 +31,7 @@ TEST(SimFrames, EveryDecoderTimeComesBackThroughTheProgramsParser)
     ASSERT_EQ(2001u, g_parsed.size());
     for (int32_t ms = 0; ms < 2000; ++ms) {
         char expected[TRANSPONDER_TEXT_SIZE];
-        format_transponder(expected, ms * 37 % 65536);
+        snprintf(expected, sizeof expected, "%06d", ms * 37 % 65536);
         ASSERT_STREQ(expected, g_parsed[ms].transponder);
         ASSERT_EQ(3600000 + ms, g_parsed[ms].passing_ms);
     }

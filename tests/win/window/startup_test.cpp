@@ -5,7 +5,10 @@
 
 #include <string.h>
 
+#include <string>
+
 #include "interface_settings.h"
+#include "resource_ids.h"
 #include "serial_port.h"
 #include "simulated_decoder.h"
 #include "startup.h"
@@ -47,12 +50,18 @@ TEST_F(InterfaceFile, WrittenLineReadsBack)
     EXPECT_EQ(r.kind, "ZelquanodrimVQ2");
 }
 
-TEST_F(InterfaceFile, MissingFileChangesNothing)
+TEST_F(InterfaceFile, MissingOrReadOnlyFileChangesNothing)
 {
     const ReadBack r = read_back(7);
     EXPECT_EQ(r.result, 0);
     EXPECT_EQ(r.port, "xxxxx");
     EXPECT_EQ(r.connected, 7);
+    // Held by another program, it cannot be opened for writing too: it counts as missing.
+    ASSERT_TRUE(write_interface_settings("COM4", 1, "ZelquanodrimVQ2"));
+    HANDLE held = CreateFileA("R\xE9glagesInterface2.rg", GENERIC_READ, FILE_SHARE_READ, 0,
+                              OPEN_EXISTING, 0, 0);
+    EXPECT_EQ(read_back(7).result, 0);
+    CloseHandle(held);
 }
 
 // Three whitespace-separated fields, blanks before them skipped; the line
@@ -99,6 +108,24 @@ TEST_F(InterfaceFile, ProgramFolderTooLongForItsBufferIsNotEntered)
     SetCurrentDirectoryA(folder_.c_str());
 }
 
+// The pixels of a bitmap, or of the program's bitmap resource; "" for none.
+std::string picture(HBITMAP bitmap)
+{
+    BITMAP info;
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
+        return "";
+    std::string bits(info.bmWidthBytes * info.bmHeight, '\0');
+    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), &bits[0]);
+    return bits;
+}
+std::string picture(int resource)
+{
+    HBITMAP bitmap = resource ? LoadBitmapA(g_hinstance, MAKEINTRESOURCEA(resource)) : 0;
+    const std::string bits = picture(bitmap);
+    DeleteObject(bitmap);
+    return bits;
+}
+
 TEST(MenuBar, PopupsAndItemsInOrderWithTheirBitmaps)
 {
     g_hinstance = GetModuleHandleA(0);
@@ -112,27 +139,34 @@ TEST(MenuBar, PopupsAndItemsInOrderWithTheirBitmaps)
     }
     HMENU race = GetSubMenu(bar, 1);
     ASSERT_EQ(GetMenuItemCount(race), 5);
-    EXPECT_EQ(GetMenuItemID(race, 0), static_cast<UINT>(IDM_STARTING_GRID));
     EXPECT_EQ(GetMenuState(race, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(GetMenuItemID(race, 2), static_cast<UINT>(IDM_RACE_OPTIONS));
-    EXPECT_EQ(GetMenuItemID(race, 4), static_cast<UINT>(IDM_DETAILED_RESULTS));
-    HMENU settings = GetSubMenu(bar, 2);
-    EXPECT_EQ(GetMenuItemID(settings, 0), static_cast<UINT>(IDM_SOUND_SETTINGS));
-    EXPECT_EQ(GetMenuItemID(settings, 2), static_cast<UINT>(IDM_DISPLAY_SETTINGS));
-    EXPECT_EQ(GetMenuItemID(settings, 4), static_cast<UINT>(IDM_INTERFACE_SETTINGS));
-    GetMenuStringA(bar, IDM_DETAILED_RESULTS, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_STREQ(text, "Detail r\xE9sultats");
-
-    for (UINT id : {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS, IDM_SOUND_SETTINGS,
-                    IDM_DISPLAY_SETTINGS, IDM_INTERFACE_SETTINGS, IDM_HELP, IDM_DETAILED_RESULTS}) {
+    // Each item in its place, with its text and its pictures as the program's
+    // bitmaps hold them.
+    struct Item {
+        int popup, position;
+        UINT id;
+        const char *text;
+        int bitmap;
+    };
+    const Item items[] = {{0, 0, IDM_PILOTS, "Pilotes", IDB_MENU_PILOTS},
+                          {1, 0, IDM_STARTING_GRID, "Grille de d\xE9part", IDB_MENU_PILOTS},
+                          {1, 2, IDM_RACE_OPTIONS, "Options", IDB_MENU_OPTIONS},
+                          {1, 4, IDM_DETAILED_RESULTS, "Detail r\xE9sultats", 0},
+                          {2, 0, IDM_SOUND_SETTINGS, "Sons", IDB_MENU_SOUNDS},
+                          {2, 2, IDM_DISPLAY_SETTINGS, "Affichage", IDB_MENU_DISPLAY},
+                          {2, 4, IDM_INTERFACE_SETTINGS, "Interface", IDB_MENU_INTERFACE},
+                          {3, 0, IDM_HELP, "Aide", 0}};
+    for (const Item &item : items) {
+        EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, item.popup), item.position), item.id);
+        GetMenuStringA(bar, item.id, text, sizeof text, MF_BYCOMMAND);
+        EXPECT_STREQ(text, item.text);
         MENUITEMINFOA info;
         memset(&info, 0, sizeof info);
         info.cbSize = sizeof info;
         info.fMask = MIIM_CHECKMARKS;
-        ASSERT_TRUE(GetMenuItemInfoA(bar, id, FALSE, &info)) << id;
-        const bool has_images = id != IDM_HELP && id != IDM_DETAILED_RESULTS;
-        EXPECT_EQ(info.hbmpUnchecked != 0, has_images) << id;
-        EXPECT_EQ(info.hbmpChecked != 0, has_images) << id;
+        ASSERT_TRUE(GetMenuItemInfoA(bar, item.id, FALSE, &info)) << item.id;
+        EXPECT_EQ(picture(info.hbmpUnchecked), picture(item.bitmap)) << item.id;
+        EXPECT_EQ(picture(info.hbmpChecked), picture(item.bitmap ? IDB_START : 0)) << item.id;
     }
     DestroyMenu(bar);
 }
