@@ -24,6 +24,8 @@
 
 namespace {
 
+ShellOpen g_shell_open = ShellExecuteA;
+
 // Exactly the passage buttons of the grid lines that hold a pilot are
 // usable; ranking rows past the cars have grid number 0.
 void enable_passage_buttons(HWND window)
@@ -141,10 +143,15 @@ void help_command(HWND window)
         return;
     strcpy(path, g_program_folder);
     strcat(path, HELP_DOCUMENT_TEXT);
-    ShellExecuteA(window, "open", path, 0, 0, SW_SHOWNORMAL);
+    g_shell_open(window, "open", path, 0, 0, SW_SHOWNORMAL);
 }
 
 }  // namespace
+
+void set_shell_open_hook(ShellOpen hook)
+{
+    g_shell_open = hook ? hook : ShellExecuteA;
+}
 
 int32_t handle_menu_command(HWND window, int32_t id)
 {

@@ -11,4 +11,9 @@
 // returns 1, or returns 0 when the id is none of them.
 int32_t handle_menu_command(HWND window, int32_t id);
 
+// ShellExecuteA, through which the help starts the program that shows its
+// document; tests put a hook in its place (0 gives the system's back).
+typedef HINSTANCE(WINAPI *ShellOpen)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+void set_shell_open_hook(ShellOpen hook);
+
 #endif
