@@ -5,6 +5,7 @@
 
 #include <string.h>
 
+#include "decoder_protocol.h"
 #include "engine.h"
 #include "main_window.h"
 #include "race_controls.h"
@@ -13,6 +14,11 @@
 #include "window_ids.h"
 
 namespace {
+
+// The run state as the program finds it, taken before any test can change it.
+const int32_t FLAGS_UP_AT_START = g_race_armed | g_race_running | g_scan_active | g_scan_learning |
+                                  g_scan_verifying | g_results_clean | g_scan_ready |
+                                  g_grid_composed | g_pilot_dialog_open;
 
 const int RACE_MENU_ITEMS[] = {IDM_PILOTS, IDM_STARTING_GRID, IDM_RACE_OPTIONS,
                                IDM_SOUND_SETTINGS, IDM_DISPLAY_SETTINGS};
@@ -43,10 +49,20 @@ protected:
         EXPECT_FALSE(menu_greyed(IDM_HELP));
         EXPECT_FALSE(menu_greyed(IDM_DETAILED_RESULTS));
     }
+
+    // With the window maximised: the whole area waits for its repaint.
+    bool waits_for_paint(const RECT &area)
+    {
+        HRGN update = CreateRectRgn(0, 0, 0, 0), rest = CreateRectRgnIndirect(&area);
+        GetUpdateRgn(window_, update, FALSE);
+        const int outside = CombineRgn(rest, rest, update, RGN_DIFF);
+        return DeleteObject(update) && DeleteObject(rest) && outside == NULLREGION;
+    }
 };
 
 TEST_F(RaceControls, NothingWorksBeforeTheFirstGrid)
 {
+    EXPECT_EQ(0, FLAGS_UP_AT_START);
     press(IDC_START);
     EXPECT_EQ(0, g_race_armed);
     press(IDC_CLEAR);
@@ -59,11 +75,22 @@ TEST_F(RaceControls, NothingWorksBeforeTheFirstGrid)
 TEST_F(RaceControls, DepartArmsAfterTheGridAndGreysTheRaceControls)
 {
     compose_grid(TWO_CARS);
+    // What the last race left behind is forgotten.
+    int32_t *const left[] = {&g_half_time_announced, &g_five_minutes_announced,
+                             &g_one_minute_announced, &g_countdown_announced[12], &g_stream_count,
+                             &g_stream_ready, &g_reset_answer_count, &g_sync_request_sent,
+                             &g_decoder_synced};
+    for (int32_t *value : left)
+        *value = 1;
+    g_race_origin_ms = g_race_best_lap = 99;
     press(IDC_START);
     EXPECT_EQ(1, g_race_armed);
     EXPECT_EQ(0, g_race_running);
     EXPECT_EQ(1, g_countdown_remaining);
     EXPECT_EQ(NO_BEST_LAP, g_race_best_lap);
+    for (int32_t *value : left)
+        EXPECT_EQ(0, *value);
+    EXPECT_EQ(0, g_race_origin_ms);
     expect_race_greying(true);
     // The countdown start sound blocks until it has been heard.
     ASSERT_EQ(1u, g_recorded.sounds.size());
@@ -95,7 +122,12 @@ TEST_F(RaceControls, AfterARaceOnlyEffacerMakesDepartWorkAgain)
     EXPECT_TRUE(boxes_.boxes()[0].question_icon);
     EXPECT_EQ(0, g_results_clean);
 
+    ShowWindow(window_, SW_SHOWMAXIMIZED);
+    UpdateWindow(window_);
     press(IDC_CLEAR);
+    for (const RECT *area :
+         {&g_board_layout.body, &g_board_layout.clocks, &g_board_layout.countdown})
+        EXPECT_TRUE(waits_for_paint(*area));
     EXPECT_EQ(1, g_results_clean);
     EXPECT_EQ(1, g_scan_ready);
     EXPECT_EQ(0, g_car_records[0].finished);
@@ -130,7 +162,10 @@ TEST_F(RaceControls, ArretDuringTheCountdownKeepsTheResultsClean)
 TEST_F(RaceControls, ArretWithNothingRunningOnlyGivesTheControlsBack)
 {
     compose_grid(TWO_CARS);
+    ShowWindow(window_, SW_SHOWMAXIMIZED);
+    UpdateWindow(window_);
     press(IDC_STOP);
+    EXPECT_TRUE(waits_for_paint(g_board_layout.body));
     EXPECT_TRUE(g_recorded.sounds.empty());
     EXPECT_EQ(0, g_car_records[0].finished);
     expect_race_greying(false);
@@ -153,10 +188,14 @@ TEST_F(RaceControls, ArretOfARunningRaceFlagsEveryCarAndSoundsTheHorn)
     EXPECT_EQ(0, g_board_rows[2].finished);  // no car on that row
 }
 
-TEST_F(RaceControls, TheProgramsStopIsAClickOnArret)
+TEST_F(RaceControls, TheLastLinesPassageButtonAndTheProgramsStopActOnARunningRace)
 {
-    compose_grid(TWO_CARS);
+    std::vector<GridCar> cars(GRID_SLOTS, GridCar{nullptr, nullptr});
+    cars[GRID_SLOTS - 1] = {"Zoe", "000020"};
+    compose_grid(cars);
     start_race_now();
+    press(IDC_CAR_20);
+    EXPECT_EQ(1, g_car_records[GRID_SLOTS - 1].laps);
     click_stop();
     EXPECT_EQ(0, g_race_running);
     expect_race_greying(false);
@@ -230,7 +269,8 @@ TEST_F(RaceControls, RaceKindRadiosShowTheirEditsAndClockTexts)
 
     press(IDC_RACE_BY_TIME);
     EXPECT_STREQ(RACE_MODE_TIME, g_race_mode);
-    EXPECT_TRUE(visible(IDC_HOURS));
+    for (int id : {IDC_HOURS, IDC_MINUTES, IDC_HOURS_LABEL, IDC_MINUTES_LABEL})
+        EXPECT_TRUE(visible(id)) << id;
     EXPECT_FALSE(visible(IDC_LAPS));
     EXPECT_STREQ("1:30:00", g_text_race_length);
     EXPECT_STREQ("0:00:00", g_text_remaining);
@@ -245,18 +285,20 @@ TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
         int32_t stored;
         const char *shown;
         const char *clock_text;  // the race length or countdown text then
+        int limit;               // characters the edit then takes
     };
     const Typed typed[] = {
-        {IDC_HOURS, "99", &g_race_hours, 23, "23", nullptr},
-        {IDC_MINUTES, "75", &g_race_minutes, 59, "59", "23:59:00"},
-        {IDC_MINUTES, "7", &g_race_minutes, 7, "7", "23:07:00"},  // no leading zero added
-        {IDC_LAPS, "", &g_race_laps, 1, "", "1 tours"},           // the edit stays empty
-        {IDC_LAPS, "9999", &g_race_laps, 4999, "4999", "4999 tours"},
-        {IDC_COUNTDOWN, "9999", &g_countdown_seconds, 3600, "3600", "3600s"},
-        {IDC_COUNTDOWN, "0", &g_countdown_seconds, 0, "0", "0s"},
+        {IDC_HOURS, "99", &g_race_hours, 23, "23", nullptr, 2},
+        {IDC_MINUTES, "75", &g_race_minutes, 59, "59", "23:59:00", 2},
+        {IDC_MINUTES, "7", &g_race_minutes, 7, "7", "23:07:00", 2},  // no leading zero added
+        {IDC_LAPS, "", &g_race_laps, 1, "", "1 tours", 4},           // the edit stays empty
+        {IDC_LAPS, "9999", &g_race_laps, 4999, "4999", "4999 tours", 4},
+        {IDC_COUNTDOWN, "9999", &g_countdown_seconds, 3600, "3600", "3600s", 4},
+        {IDC_COUNTDOWN, "0", &g_countdown_seconds, 0, "0", "0s", 4},
     };
     for (const Typed &t : typed) {
         type(t.id, t.text);
+        EXPECT_EQ(t.limit, SendDlgItemMessageA(window_, t.id, EM_GETLIMITTEXT, 0, 0)) << t.id;
         EXPECT_EQ(t.stored, *t.value) << t.id << " " << t.text;
         EXPECT_EQ(t.shown, edit_text(t.id)) << t.id << " " << t.text;
         if (t.clock_text != nullptr) {
@@ -292,25 +334,31 @@ TEST_F(RaceControls, ResetRaceClockWritesTheTextsOfTheRaceKind)
     EXPECT_STREQ("0:00:00", g_text_elapsed);
     EXPECT_STREQ("0:00:00", g_text_remaining);
     EXPECT_STREQ("3s", g_text_countdown);
+    g_race_mode[0] = 0;  // a race kind the duration file did not give counts laps
+    reset_race_clock();
+    EXPECT_STREQ("10 tours", g_text_race_length);
 }
 
 TEST_F(RaceControls, OwnChipsTakeTheDatabaseTransponderByName)
 {
-    compose_grid({{"Alice", "000011"}, {"Nobody", "000099"}, {"Chloe", "000033"}});
-    strcpy(g_pilot_records[0].name, "Alice");
-    strcpy(g_pilot_records[0].transponder, "000500");
-    strcpy(g_pilot_records[1].name, "Chloe");
-    strcpy(g_pilot_records[1].transponder, "000600");
-    strcpy(g_pilot_records[2].name, "Alice");  // a later entry of the same name wins
-    strcpy(g_pilot_records[2].transponder, "000700");
+    compose_grid(
+        {{"Alice", "000011"}, {nullptr, nullptr}, {"Nobody", "000099"}, {"Chloe", "000033"}});
+    // A later entry of the same name wins; names that only begin alike are others.
+    const char *const database[][2] = {{"Alice", "000500"}, {"Chloe", "000600"},
+                                       {"Alice", "000700"}, {"Ali", "000800"},
+                                       {"Alicette", "000900"}};
+    for (int p = 0; p < 5; p++) {
+        strcpy(g_pilot_records[p].name, database[p][0]);
+        strcpy(g_pilot_records[p].transponder, database[p][1]);
+    }
     press(IDC_OWN_CHIPS);
     EXPECT_EQ(1, g_own_chips_mode);
     EXPECT_FALSE(visible(IDC_SCAN));
     EXPECT_FALSE(visible(IDC_SCAN_STATUS));
     EXPECT_STREQ("000700", g_grid_composition[0].transponder);
     EXPECT_STREQ("000700", g_car_records[0].transponder);
-    EXPECT_STREQ("000099", g_car_records[1].transponder);  // not in the database
-    EXPECT_STREQ("000600", g_car_records[2].transponder);
+    EXPECT_STREQ("000099", g_car_records[2].transponder);  // not in the database
+    EXPECT_STREQ("000600", g_car_records[3].transponder);
     // Ranking and board rows are matched by their own names, in ranking order.
     for (int32_t r = 0; r < 3; r++) {
         const char *expected = strcmp(g_ranking[r].name, "Alice") == 0   ? "000700"
