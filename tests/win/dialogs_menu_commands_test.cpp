@@ -11,6 +11,8 @@
 #include "dialog_driver.h"
 #include "dialog_ids.h"
 #include "main_window.h"
+#include "menu_commands.h"
+#include "pilot_database.h"
 #include "race_fixture.h"
 #include "race_options.h"
 #include "run_state.h"
@@ -55,14 +57,14 @@ protected:
             std::move(script));
     }
 
-    // Alice on line 1, Chloé on line 3, Bruno on line 7.
+    // Alice on line 1, Chloé on line 3, Bruno on the last line.
     void compose_three_cars()
     {
         run(IDM_STARTING_GRID, starting_grid_dialog_proc, [](HWND dialog) {
             choose(dialog, 1, "Alice");
             choose(dialog, 3, "Chlo\xE9");
-            choose(dialog, 7, "Bruno");
-            for (int line : {2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})
+            choose(dialog, 20, "Bruno");
+            for (int line : {2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19})
                 choose(dialog, line, "(NA)");
             SetDlgItemTextA(dialog, IDC_GRID_RACE_NAME, "Finale");
             DialogDriver::command(dialog, IDOK);
@@ -94,10 +96,11 @@ TEST_F(MenuCommands, StartingGridBuildsTheRaceFromTheGridFileItsDialogWrote)
     EXPECT_STREQ(g_grid_composition[2].transponder, "000103");
     EXPECT_STREQ(g_grid_composition[1].name, "(NA)");
     EXPECT_EQ(g_car_count, 3);
-    EXPECT_STREQ(g_car_records[6].name, "Bruno");
-    EXPECT_STREQ(g_car_records[6].transponder, "000102");
+    EXPECT_EQ(g_board_visible_rows, 3);
+    EXPECT_STREQ(g_car_records[19].name, "Bruno");
+    EXPECT_STREQ(g_car_records[19].transponder, "000102");
     // Exactly the buttons of the lines that hold a pilot.
-    EXPECT_EQ(usable_passage_buttons(), (std::vector<int>{1, 3, 7}));
+    EXPECT_EQ(usable_passage_buttons(), (std::vector<int>{1, 3, 20}));
     // The results file holds the fresh race.
     std::vector<CarRecord> cars(GRID_SLOTS);
     char key[RANKING_KEY_SIZE] = "";
@@ -106,7 +109,7 @@ TEST_F(MenuCommands, StartingGridBuildsTheRaceFromTheGridFileItsDialogWrote)
     EXPECT_EQ(cars[0].laps, 0);
 }
 
-TEST_F(MenuCommands, OwnChipsTakeTheWindowsDatabaseAndMixedScanEmptiesTheTransponders)
+TEST_F(MenuCommands, TransponderModesUseTheWindowsDatabaseThatThePilotsCommandReadsAgain)
 {
     create_window();
     ASSERT_EQ(g_own_chips_mode, 1);
@@ -124,6 +127,15 @@ TEST_F(MenuCommands, OwnChipsTakeTheWindowsDatabaseAndMixedScanEmptiesTheTranspo
         EXPECT_STREQ(g_car_records[line].transponder, "") << line;
     }
     EXPECT_EQ(g_car_count, 3);
+
+    // Fewer and shorter names than the window holds; Echap writes nothing.
+    write_file(NAMES_FILE, "Zo\r\n");
+    write_file(TRANSPONDERS_FILE, "000007\r\n");
+    run(IDM_PILOTS, pilot_database_dialog_proc,
+        [](HWND dialog) { DialogDriver::command(dialog, IDCANCEL); });
+    EXPECT_STREQ(g_pilot_records[0].name, "Zo");
+    EXPECT_STREQ(g_pilot_records[1].name, "");
+    EXPECT_STREQ(g_pilot_records[1].transponder, "");
 }
 
 TEST_F(MenuCommands, EchapStillReadsTheGridAgainAndMakesTheResultsClean)
@@ -132,6 +144,7 @@ TEST_F(MenuCommands, EchapStillReadsTheGridAgainAndMakesTheResultsClean)
     compose_three_cars();
     g_results_clean = g_scan_ready = 0;
     g_car_records[0].laps = 12;
+    strcpy(g_text_elapsed, "0:03:10");  // the clock as the last race left it
     run(IDM_STARTING_GRID, starting_grid_dialog_proc, [](HWND dialog) {
         choose(dialog, 2, "Bruno");
         DialogDriver::command(dialog, IDCANCEL);
@@ -140,7 +153,8 @@ TEST_F(MenuCommands, EchapStillReadsTheGridAgainAndMakesTheResultsClean)
     EXPECT_EQ(g_scan_ready, 1);
     EXPECT_STREQ(g_grid_composition[1].name, "(NA)");  // the cancelled choice is not there
     EXPECT_EQ(g_car_records[0].laps, 0);
-    EXPECT_EQ(usable_passage_buttons(), (std::vector<int>{1, 3, 7}));
+    EXPECT_STREQ(g_text_elapsed, "0:00:00");
+    EXPECT_EQ(usable_passage_buttons(), (std::vector<int>{1, 3, 20}));
 }
 
 TEST_F(MenuCommands, AMissingGridFileIsToldWithTheStopIconAndTheRowsHeldStay)
@@ -157,7 +171,7 @@ TEST_F(MenuCommands, AMissingGridFileIsToldWithTheStopIconAndTheRowsHeldStay)
     EXPECT_TRUE(boxes_.boxes()[1].hand_icon);
     EXPECT_EQ(boxes_.boxes()[1].caption, "Erreur");
     EXPECT_EQ(boxes_.boxes()[1].owner, window_);
-    EXPECT_STREQ(g_grid_composition[6].name, "Bruno");
+    EXPECT_STREQ(g_grid_composition[19].name, "Bruno");
     EXPECT_EQ(g_grid_composed, 1);
 }
 
@@ -198,6 +212,19 @@ TEST_F(MenuCommands, DetailedResultsThatCannotBeWrittenAreToldAndTheDialogStillO
     EXPECT_EQ(boxes_.boxes()[0].owner, window_);
     EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
     EXPECT_NE(boxes_.boxes()[1].owner, window_);
+}
+
+TEST_F(MenuCommands, HelpOpensTheFrenchDocumentBesideTheProgram)
+{
+    static std::string opened;
+    set_shell_open_hook([](HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT show) {
+        opened = verb + (" " + std::string(file)) + (show == SW_SHOWNORMAL ? "" : " not shown");
+        return reinterpret_cast<HINSTANCE>(33);
+    });
+    create_window();
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_HELP, 0), 0);
+    set_shell_open_hook(0);
+    EXPECT_EQ(opened, "open " + std::string(g_program_folder) + "\\guides\\HelpOrlaSequentFR.pdf");
 }
 
 }  // namespace
