@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <stdint.h>
-#include <string.h>
 
 #include <vector>
 
@@ -9,7 +8,9 @@
 
 namespace {
 
-int32_t feed_reset(const std::vector<unsigned char> &bytes)
+using Bytes = std::vector<unsigned char>;
+
+int32_t feed_reset(const Bytes &bytes)
 {
     return parse_reset_answer_bytes(bytes.data(), static_cast<int32_t>(bytes.size()));
 }
@@ -35,7 +36,7 @@ TEST_F(ResetAnswer, ZeroTimeIsAcceptedAndEmptiesTheStreamParser)
 TEST_F(ResetAnswer, NonZeroTimeIsRefusedAndTheRestOfTheReadStillParsed)
 {
     for (const size_t field : {4, 5, 6}) {
-        std::vector<unsigned char> answer = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00};
+        Bytes answer = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00};
         answer[field] = 0x01;
         EXPECT_EQ(RESET_ANSWER_REFUSED, feed_reset(answer)) << field;
     }
@@ -72,7 +73,7 @@ TEST_F(ResetAnswer, OtherFramesAreNoAnswer)
                                              0x48, 0xE5, 0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x00, 0x00}));
 }
 
-IdentifyParser identify(const std::vector<unsigned char> &bytes)
+IdentifyParser identify(const Bytes &bytes)
 {
     IdentifyParser parser;
     start_identify_parser(&parser);
@@ -80,38 +81,36 @@ IdentifyParser identify(const std::vector<unsigned char> &bytes)
     return parser;
 }
 
-TEST(IdentifyAnswer, UsbAndBluetoothKindsWithTheirSerialNumbers)
+// The last answer of a known kind gives the kind and the serial number; an
+// answer of another kind, or behind a header that is not FF FF FF, changes nothing.
+TEST(IdentifyAnswer, LastAnswerOfAKnownKindGivesKindAndSerialNumber)
 {
-    IdentifyParser usb = identify({0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x01, 0x02});
-    EXPECT_EQ(IDENTIFY_KIND_USB, usb.kind);
-    EXPECT_EQ(258, usb.serial_number);
-    IdentifyParser bluetooth = identify({0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x12, 0x00, 0x2A});
-    EXPECT_EQ(IDENTIFY_KIND_BLUETOOTH, bluetooth.kind);
-    EXPECT_EQ(42, bluetooth.serial_number);
-}
-
-TEST(IdentifyAnswer, UnknownKindChangesNothingAndTheSearchGoesOn)
-{
-    IdentifyParser parser = identify({0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x01});
-    EXPECT_EQ(IDENTIFY_NO_ANSWER, parser.kind);
-    EXPECT_EQ(0, parser.count);
-    for (const size_t bent : {0, 1, 2}) {  // nor is one behind a header that is not FF FF FF
-        std::vector<unsigned char> bytes = {0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x00, 0x05};
-        bytes[bent] = 0x7F;
-        EXPECT_EQ(IDENTIFY_NO_ANSWER, identify(bytes).kind) << bent;
+    const struct {
+        const char *what;
+        Bytes bytes;
+        int32_t kind;
+        int32_t serial_number;
+    } cases[] = {
+        {"USB", {0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x01, 0x02}, IDENTIFY_KIND_USB, 258},
+        {"Bluetooth behind garbage", {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x12, 0x00, 0x2A},
+         IDENTIFY_KIND_BLUETOOTH, 42},
+        {"unknown kind", {0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x01}, IDENTIFY_NO_ANSWER, 0},
+        {"first FF bent", {0x7F, 0xFF, 0xFF, 0x01, 0x02, 0x00, 0x05}, IDENTIFY_NO_ANSWER, 0},
+        {"second FF bent", {0xFF, 0x7F, 0xFF, 0x01, 0x02, 0x00, 0x05}, IDENTIFY_NO_ANSWER, 0},
+        {"third FF bent", {0xFF, 0xFF, 0x7F, 0x01, 0x02, 0x00, 0x05}, IDENTIFY_NO_ANSWER, 0},
+        {"unknown kinds around one",
+         {0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x01, 0xFF, 0xFF, 0xFF, 0x01, 0x12, 0xFF, 0xFF,
+          0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x02},
+         IDENTIFY_KIND_BLUETOOTH, 65535},
+        {"a later answer",
+         {0xFF, 0xFF, 0xFF, 0x01, 0x12, 0x00, 0x01, 0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x00, 0x03},
+         IDENTIFY_KIND_USB, 3},
+    };
+    for (const auto &c : cases) {
+        IdentifyParser parser = identify(c.bytes);
+        EXPECT_EQ(c.kind, parser.kind) << c.what;
+        EXPECT_EQ(c.serial_number, parser.serial_number) << c.what;
     }
-    parser = identify({0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x01, 0xFF, 0xFF, 0xFF, 0x01, 0x12,
-                       0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x05, 0x00, 0x02});
-    EXPECT_EQ(IDENTIFY_KIND_BLUETOOTH, parser.kind);
-    EXPECT_EQ(65535, parser.serial_number);
-}
-
-TEST(IdentifyAnswer, LaterAnswerInTheSameBytesReplacesTheEarlierOne)
-{
-    IdentifyParser parser = identify({0xFF, 0xFF, 0xFF, 0x01, 0x12, 0x00, 0x01, 0xFF, 0xFF, 0xFF,
-                                      0x01, 0x02, 0x00, 0x03});
-    EXPECT_EQ(IDENTIFY_KIND_USB, parser.kind);
-    EXPECT_EQ(3, parser.serial_number);
 }
 
 TEST(IdentifyAnswer, AnswerSpreadOverReads)
@@ -144,12 +143,11 @@ TEST(CounterElapsed, TruncatedMillisecondsWithoutOverflow)
 
 TEST(Frames, RequestsAreFiveBytesWithTheirCommands)
 {
-    const unsigned char identify_bytes[] = {0xFF, 0xFF, 0xFF, 0x01, 0x02};
-    const unsigned char reset_bytes[] = {0xFF, 0xFF, 0xFF, 0x02, 0x00};
-    const unsigned char keepalive_bytes[] = {0xFF, 0xFF, 0xFF, 0xE0, 0x04};
-    EXPECT_EQ(0, memcmp(identify_bytes, identify_request, REQUEST_LENGTH));
-    EXPECT_EQ(0, memcmp(reset_bytes, reset_clock_request, REQUEST_LENGTH));
-    EXPECT_EQ(0, memcmp(keepalive_bytes, keepalive_request, REQUEST_LENGTH));
+    EXPECT_EQ(Bytes({0xFF, 0xFF, 0xFF, 0x01, 0x02}), Bytes(identify_request, identify_request + 5));
+    EXPECT_EQ(Bytes({0xFF, 0xFF, 0xFF, 0x02, 0x00}),
+              Bytes(reset_clock_request, reset_clock_request + 5));
+    EXPECT_EQ(Bytes({0xFF, 0xFF, 0xFF, 0xE0, 0x04}),
+              Bytes(keepalive_request, keepalive_request + 5));
 }
 
 }  // namespace
