@@ -294,15 +294,6 @@ TEST(DecoderSim, CommandedPassingsRawBytesAndSplitFrames)
     EXPECT_TRUE(sim.wait_for("errors", 1, 1000));
 }
 
-TEST(DecoderSim, Vq1PassingIsABarePair)
-{
-    SimProcess sim({"--kind", "vq1"});
-    ASSERT_TRUE(sim.started());
-    Line line(sim.link());
-    sim.command("pass 258");
-    EXPECT_EQ(Bytes({0x01, 0x02}), line.receive(1000, 2));
-}
-
 TEST(DecoderSim, SilentDecoderNeitherAnswersNorSends)
 {
     SimProcess sim({});

@@ -39,14 +39,6 @@ TEST(SimFrames, EveryDecoderTimeComesBackThroughTheProgramsParser)
     EXPECT_EQ(SIM_TIME_MAX_MS, g_parsed[2000].passing_ms);
 }
 
-TEST(SimFrames, Vq1SendsTheBarePair)
-{
-    unsigned char frame[SIM_FRAME_MAX];
-    ASSERT_EQ(2, build_passing(frame, SIM_VQ1, 0x1234, 5000));
-    EXPECT_EQ(0x12, frame[0]);
-    EXPECT_EQ(0x34, frame[1]);
-}
-
 TEST(SimFrames, AnswersCarryKindSerialAndClock)
 {
     unsigned char frame[SIM_FRAME_MAX];
