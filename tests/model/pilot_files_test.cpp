@@ -1,4 +1,5 @@
 // The pilot database files and the name sort.
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -205,41 +206,28 @@ std::vector<std::string> sorted_names(const std::vector<std::string> &names)
     return result;
 }
 
-// The selection sort written out round by round, to hold the fast one to.
-void selection_sort(PilotRecord *records)
+// The order the sort must give: keys with only A to Z folded, compared as
+// unsigned bytes, empty names after all others, equal keys higher index first.
+void sort_by_the_rule(PilotRecord *records)
 {
     std::vector<PilotRecord> copy(records, records + MAX_PILOTS);
     std::vector<std::string> keys;
-    for (const PilotRecord &r : copy) {
-        std::string key = r.name;
+    std::vector<int> order;
+    for (int i = 0; i < MAX_PILOTS; ++i) {
+        std::string key = copy[i].name;
         for (char &c : key) {
             if (c >= 'A' && c <= 'Z') {
                 c = static_cast<char>(c - 'A' + 'a');
             }
         }
         keys.push_back(key);
+        order.push_back(MAX_PILOTS - 1 - i);
     }
-    std::vector<bool> taken(MAX_PILOTS);
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return keys[a].empty() != keys[b].empty() ? keys[b].empty() : keys[a] < keys[b];
+    });
     for (int k = 0; k < MAX_PILOTS; ++k) {
-        int best = -1;
-        for (int i = 0; i < MAX_PILOTS; ++i) {
-            if (taken[i]) {
-                continue;
-            }
-            if (best < 0) {
-                best = i;
-                continue;
-            }
-            bool i_empty = keys[i].empty();
-            bool best_empty = keys[best].empty();
-            int order = i_empty != best_empty ? (i_empty ? 1 : -1)
-                                              : strcmp(keys[i].c_str(), keys[best].c_str());
-            if (order <= 0) {
-                best = i;
-            }
-        }
-        taken[best] = true;
-        records[k] = copy[best];
+        records[k] = copy[order[k]];
     }
 }
 
@@ -271,7 +259,7 @@ TEST(NameSort, EmptyRecordsGoLastInDescendingFormerIndex)
     expect_pilot(db, 999, "", "000000");
 }
 
-TEST(NameSort, GivesTheSelectionSortOrderOnRandomNames)
+TEST(NameSort, RandomNamesComeInKeyOrder)
 {
     std::mt19937 random(12345);
     const char alphabet[] = "aAbB \xC9\xE9{0";
@@ -287,7 +275,7 @@ TEST(NameSort, GivesTheSelectionSortOrderOnRandomNames)
         }
         Database expected;
         memcpy(expected.records.get(), db.records.get(), sizeof(PilotRecord) * MAX_PILOTS);
-        selection_sort(expected.records.get());
+        sort_by_the_rule(expected.records.get());
         sort_pilots_by_name(db.records.get());
         EXPECT_EQ(0, memcmp(expected.records.get(), db.records.get(),
                             sizeof(PilotRecord) * MAX_PILOTS));
