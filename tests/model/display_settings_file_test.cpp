@@ -93,29 +93,20 @@ std::string sample_file()
 
 }  // namespace
 
-TEST(DisplaySettingsFile, WritesElevenTabbedLines)
+// Blanks in names, empty names, signs and colours come back as they were.
+TEST(DisplaySettingsFile, WritesElevenTabbedLinesAndReadsThemBack)
 {
     TempDir dir;
     std::filesystem::create_directory("Private");
     Display d = sample();
     EXPECT_EQ(1, d.write(SETTINGS_FILE));
     EXPECT_EQ(sample_file(), read_file(SETTINGS_FILE));
+    Display back;
+    EXPECT_EQ(1, back.read(SETTINGS_FILE));
+    EXPECT_TRUE(back.same_as(d));
     std::filesystem::current_path("Private");
     EXPECT_TRUE(directory_holds(disk_name("R\xE9glagesAffichage.rgsc",
                                           L"R\u00E9glagesAffichage.rgsc")));
-}
-
-TEST(DisplaySettingsFile, RoundTripKeepsBlanksInNamesEmptyNamesSignsAndColours)
-{
-    TempDir dir;
-    Display d = sample();
-    ASSERT_EQ(1, d.write("mine.scrn"));
-    Display back;
-    EXPECT_EQ(1, back.read("mine.scrn"));
-    EXPECT_TRUE(back.same_as(d));
-    EXPECT_STREQ("Arial Black", back.settings->fonts[1].face);
-    EXPECT_EQ(-16, back.settings->fonts[3].height);
-    EXPECT_EQ(16777215, back.settings->colours[0]);
 }
 
 TEST(DisplaySettingsFile, NumbersMayBeSpreadAnyWayAfterTheFaceNames)

@@ -102,6 +102,9 @@ struct Sounds {
 const char SOUNDS_ON[] =
     "SONLANGUEAnglais\r\nSONDECOMPTEoui\r\nSONDEPARToui\r\nSONPASSAGEoui\r\n"
     "SONMEILLEURTOURoui\r\nSONHORLOGEoui\r\nSONFINCOURSEoui\r\nSONFINVOITUREoui\r\n";
+const char *const SOUND_KEYS_ON[8] = {SOUND_LANGUAGE_ENGLISH, SOUND_COUNTDOWN_ON, SOUND_START_ON,
+                                     SOUND_PASSING_ON,       SOUND_BEST_LAP_ON,  SOUND_CLOCK_ON,
+                                     SOUND_RACE_END_ON,      SOUND_CAR_END_ON};
 
 }  // namespace
 
@@ -227,7 +230,7 @@ TEST(GridFile, OverLongFieldsAreCutAndExtraLinesIgnored)
 // ---------------------------------------------------------------------------
 // Race length, race options, sounds
 
-TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsThemBack)
+TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsTheValuesInOrder)
 {
     TempDir dir;
     EXPECT_EQ(1, write_race_length("MODECOURSETemps", 1, 5, 10, 30));
@@ -243,25 +246,18 @@ TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsThemBack)
     write_file(LENGTH_FILE, "MODECOURSETours 2 5 -3 +7");
     EXPECT_EQ(1, length.read());
     length.expect("MODECOURSETours", 2, 5, -3, 7);
-}
 
-TEST(RaceLengthFile, MinutesComeFromTwoCharactersAtMost)
-{
-    TempDir dir;
+    // Minutes come from two characters at most.
     write_file(LENGTH_FILE, "MODECOURSETemps\n0\n123\n");
-    Length length;
-    EXPECT_EQ(1, length.read());
-    length.expect("MODECOURSETemps", 0, 12, 3, -1);
-}
-
-TEST(RaceLengthFile, AnEmptyModeShiftsEveryLaterValue)
-{
-    TempDir dir;
+    Length minutes;
+    EXPECT_EQ(1, minutes.read());
+    minutes.expect("MODECOURSETemps", 0, 12, 3, -1);
+    // An empty mode shifts every later value.
     EXPECT_EQ(1, write_race_length("", 1, 5, 10, 30));
     EXPECT_EQ("\r\n1\r\n05\r\n10\r\n30\r\n", read_file(LENGTH_FILE));
-    Length length;
-    EXPECT_EQ(1, length.read());
-    length.expect("1", 5, 10, 30, -1);
+    Length shifted;
+    EXPECT_EQ(1, shifted.read());
+    shifted.expect("1", 5, 10, 30, -1);
 }
 
 TEST(RaceOptionsFile, WritesAndReadsTheFiveValues)
@@ -278,7 +274,7 @@ TEST(RaceOptionsFile, WritesAndReadsTheFiveValues)
                    LAP_END_ALL_LAPS);
 }
 
-TEST(RaceOptionsFile, BlankLinesAndExtraBlanksReadTheSame)
+TEST(RaceOptionsFile, BlanksAreSkippedAndAFileEndingEarlyLeavesTheRest)
 {
     TempDir dir;
     write_file(OPTIONS_FILE, "\r\n  5 \t\r\n\r\nCLASSEMENTMeilleurTour   \nDEPARTPremiereVoiture\n\n"
@@ -286,17 +282,13 @@ TEST(RaceOptionsFile, BlankLinesAndExtraBlanksReadTheSame)
     Options options;
     EXPECT_EQ(1, options.read());
     options.expect(5, RANKING_BEST_LAP, START_FIRST_CAR, TIME_END_SIGNAL, LAP_END_SIGNAL);
-}
 
-TEST(RaceOptionsFile, AFileEndingAfterItsThirdValueLeavesTheOthers)
-{
-    TempDir dir;
     write_file(OPTIONS_FILE, "3\r\nCLASSEMENTToursTemps\r\nDEPARTSignalSonore");
-    Options options;
-    strcpy(options.time_end.get(), "keep");
-    strcpy(options.lap_end.get(), "these");
-    EXPECT_EQ(1, options.read());
-    options.expect(3, RANKING_LAPS_THEN_TIME, START_SOUND_SIGNAL, "keep", "these");
+    Options early;
+    strcpy(early.time_end.get(), "keep");
+    strcpy(early.lap_end.get(), "these");
+    EXPECT_EQ(1, early.read());
+    early.expect(3, RANKING_LAPS_THEN_TIME, START_SOUND_SIGNAL, "keep", "these");
 }
 
 TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndNumbersToInt32)
@@ -349,25 +341,19 @@ TEST(SoundSettingsFile, WritesEightKeywordsUnderItsAccentedName)
 TEST(SoundSettingsFile, LfLinesAndAMissingLastLineEnd)
 {
     TempDir dir;
-    std::string lf = SOUNDS_ON;
-    for (size_t at; (at = lf.find('\r')) != std::string::npos;) {
-        lf.erase(at, 1);
-    }
-    lf.pop_back();
-    write_file(SOUNDS_FILE, lf);
+    write_file(SOUNDS_FILE, "SONLANGUEAnglais\nSONDECOMPTEoui\nSONDEPARToui\nSONPASSAGEoui\n"
+                            "SONMEILLEURTOURoui\nSONHORLOGEoui\nSONFINCOURSEoui\nSONFINVOITUREoui");
     Sounds sounds;
     EXPECT_EQ(1, sounds.read());
-    EXPECT_STREQ(SOUND_LANGUAGE_ENGLISH, sounds.keys[0].get());
-    EXPECT_STREQ(SOUND_CAR_END_ON, sounds.keys[7].get());
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_STREQ(SOUND_KEYS_ON[i], sounds.keys[i].get());
+    }
 }
 
 TEST(SoundSettingsFile, AFileCutAnywhereKeepsTheKeywordsNotReached)
 {
     TempDir dir;
     const std::string full = SOUNDS_ON;
-    const char *expected[8] = {SOUND_LANGUAGE_ENGLISH, SOUND_COUNTDOWN_ON, SOUND_START_ON,
-                               SOUND_PASSING_ON,       SOUND_BEST_LAP_ON,  SOUND_CLOCK_ON,
-                               SOUND_RACE_END_ON,      SOUND_CAR_END_ON};
     for (size_t cut = 0; cut <= full.size(); ++cut) {
         write_file(SOUNDS_FILE, full.substr(0, cut));
         Sounds sounds;
@@ -384,7 +370,7 @@ TEST(SoundSettingsFile, AFileCutAnywhereKeepsTheKeywordsNotReached)
             }
             // Read in file order: after a keyword not reached, none is.
             EXPECT_TRUE(reached) << "cut " << cut << " key " << i;
-            EXPECT_EQ(0u, std::string(expected[i]).rfind(key, 0)) << "cut " << cut;
+            EXPECT_EQ(0u, std::string(SOUND_KEYS_ON[i]).rfind(key, 0)) << "cut " << cut;
         }
     }
 }

@@ -128,13 +128,3 @@ TEST(ClearBuffer, ClearsExactlyNBytesAndNothingForNBelowOne)
     clear_buffer(buffer, 3);
     EXPECT_EQ(0, memcmp(buffer, "\0\0\0xxxxx", 8));
 }
-
-TEST(RaceSetUp, BoardCountOutsideTheTableChangesNothing)
-{
-    TestRace race({0, 5});
-    std::vector<unsigned char> before = bytes_of(race.board.get(), GRID_SLOTS);
-    for (int32_t n : {-1, 21, INT_MIN, INT_MAX}) {
-        init_board_rows(race.board.get(), race.rows.get(), n);
-        EXPECT_EQ(before, bytes_of(race.board.get(), GRID_SLOTS)) << n;
-    }
-}

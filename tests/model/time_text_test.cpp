@@ -18,30 +18,25 @@ static std::string time_text(int32_t ms)
     return text;
 }
 
-TEST(TimeText, SplitAndTheThreeForms)
+TEST(TimeText, SplitTowardZeroAndTheThreeForms)
 {
-    int32_t h, m, s, ms;
-    split_milliseconds(3725042, &h, &m, &s, &ms);
-    EXPECT_EQ(1, h);
-    EXPECT_EQ(2, m);
-    EXPECT_EQ(5, s);
-    EXPECT_EQ(42, ms);
-    EXPECT_EQ("1:02:05.042", time_text(3725042));
-    EXPECT_EQ("1:05.042", time_text(65042));
-    EXPECT_EQ("5.042", time_text(5042));
-    EXPECT_EQ("0.000", time_text(0));
-    EXPECT_EQ("1:00:00.000", time_text(3600000));
-    EXPECT_EQ("416:39:59.999", time_text(NO_TIME - 1));
-}
-
-TEST(TimeText, NegativeTimesSplitTowardZero)
-{
-    int32_t h, m, s, ms;
-    split_milliseconds(-65042, &h, &m, &s, &ms);
-    EXPECT_EQ(0, h);
-    EXPECT_EQ(-1, m);
-    EXPECT_EQ(-5, s);
-    EXPECT_EQ(-42, ms);
+    const struct {
+        int32_t ms;
+        std::vector<int32_t> split;
+        const char *text;
+    } cases[] = {
+        {3725042, {1, 2, 5, 42}, "1:02:05.042"},     {65042, {0, 1, 5, 42}, "1:05.042"},
+        {5042, {0, 0, 5, 42}, "5.042"},              {0, {0, 0, 0, 0}, "0.000"},
+        {3600000, {1, 0, 0, 0}, "1:00:00.000"},      {-65042, {0, -1, -5, -42}, "-1:-5.-42"},
+        {NO_TIME - 1, {416, 39, 59, 999}, "416:39:59.999"},
+    };
+    for (const auto &c : cases) {
+        TimeSplit t;
+        split_milliseconds(c.ms, &t.hours, &t.minutes, &t.seconds, &t.milliseconds);
+        EXPECT_EQ(c.split, (std::vector<int32_t>{t.hours, t.minutes, t.seconds, t.milliseconds}))
+            << c.ms;
+        EXPECT_EQ(c.text, time_text(c.ms));
+    }
 }
 
 TEST(TimeText, FormatTimeNeverWritesPastTwentyBytes)
@@ -121,11 +116,7 @@ TEST(BoardRows, OtherKeywordKeepsTheGapTextsAndRewritesTheRest)
     race.cars[1].laps = 13;
     race.cars[1].race_times[13] = 80000;
     race.cars[1].just_recorded = 1;
-    rank_by_laps_then_time(race.cars.get(), race.rows.get(), race.count);
-    compute_gaps_by_laps_then_time(race.rows.get(), race.count);
-    split_ranking_times(race.rows.get(), race.count);
-    format_board_rows(race.rows.get(), race.board.get(), "CLASSEMENTAutre", LAPS_THEN_TIME,
-                      BEST_LAP, race.count);
+    race.refresh("CLASSEMENTAutre");
     const BoardRow *board = race.board.get();
     EXPECT_STREQ("Car1", board[0].name);
     EXPECT_STREQ("13", board[0].laps_text);
@@ -145,6 +136,7 @@ TEST(BoardRows, NOutsideTheTableChangesNothing)
     std::vector<unsigned char> rows_before = bytes_of(race.rows.get(), GRID_SLOTS);
     std::vector<unsigned char> board_before = bytes_of(race.board.get(), GRID_SLOTS);
     for (int32_t n : {-1, 21, INT_MIN, INT_MAX}) {
+        init_board_rows(race.board.get(), race.rows.get(), n);
         split_ranking_times(race.rows.get(), n);
         format_board_rows(race.rows.get(), race.board.get(), LAPS_THEN_TIME, LAPS_THEN_TIME,
                           BEST_LAP, n);
@@ -203,29 +195,22 @@ TEST(Countdown, RemainingSecondsAcrossEachBoundary)
     TestClock clock(100000);
     Countdown c = {100000, 5, 100000, 0, 0, 0, 0};
     const struct {
+        int32_t length;
         uint32_t e;
         int32_t remaining;
-    } cases[] = {{0, 6}, {1, 5}, {1000, 5}, {1001, 4}, {4000, 2},
-                 {4001, 1}, {5000, 1}, {5001, 0}, {60000, -54}};
+    } cases[] = {{5, 0, 6},    {5, 1, 5},    {5, 1000, 5}, {5, 1001, 4}, {5, 4000, 2},
+                 {5, 4001, 1}, {5, 5000, 1}, {5, 5001, 0}, {5, 60000, -54},
+                 // A length of zero ends at the first millisecond.
+                 {0, 0, 1},    {0, 1, 0}};
     for (const auto &k : cases) {
         clock.set_tick(100000 + k.e);
+        c.length = k.length;
         c.compute();
-        EXPECT_EQ(k.remaining, c.remaining) << k.e;
+        EXPECT_EQ(k.remaining, c.remaining) << k.length << " " << k.e;
         EXPECT_EQ(static_cast<int32_t>(k.e / 1000), c.elapsed_seconds) << k.e;
         EXPECT_EQ(static_cast<int32_t>(k.e % 1000), c.elapsed_ms) << k.e;
         EXPECT_EQ(static_cast<int32_t>(k.e), c.since_redraw) << k.e;
     }
-}
-
-TEST(Countdown, LengthZeroEndsAtTheFirstMillisecond)
-{
-    TestClock clock(500);
-    Countdown c = {500, 0, 500, 0, 0, 0, 0};
-    c.compute();
-    EXPECT_EQ(1, c.remaining);
-    clock.advance(1);
-    c.compute();
-    EXPECT_EQ(0, c.remaining);
 }
 
 TEST(Countdown, TickCountWrapAroundKeepsCounting)
