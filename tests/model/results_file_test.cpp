@@ -239,7 +239,7 @@ TEST(ResultsFile, HostileLinesStayWithinTheArrays)
     compute_lap_positions(copy.cars.get());
 }
 
-TEST(ResultsFile, AFileLeftAtExitHoldsNoCars)
+TEST(ResultsFile, AFileLeftAtExitHoldsNoCarsAndPlacesEveryOneByDescendingSlot)
 {
     TempDir dir;
     Results live;
@@ -248,20 +248,13 @@ TEST(ResultsFile, AFileLeftAtExitHoldsNoCars)
     Results copy;
     ASSERT_EQ(1, copy.read());
     compute_lap_positions(copy.cars.get());
-    EXPECT_EQ(placing(descending_slots_but({})), copy.positions(0));
-}
-
-// ---------------------------------------------------------------------------
-// Positions at every lap
-
-TEST(LapPositions, WithoutLapsEveryCarIsPlacedByDescendingSlot)
-{
-    Results copy;
-    compute_lap_positions(copy.cars.get());
     for (int a : {0, 1, 2500, MAX_LAPS - 1}) {
         EXPECT_EQ(placing(descending_slots_but({})), copy.positions(a)) << a;
     }
 }
+
+// ---------------------------------------------------------------------------
+// Positions at every lap
 
 TEST(LapPositions, EqualTimesPutTheHigherSlotAhead)
 {
