@@ -73,6 +73,34 @@ public:
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
+    // A control's font as "face height weight", then " underlined" if it is.
+    static std::string font(HWND dialog, int id)
+    {
+        LOGFONTA f = {};
+        GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0)),
+                   sizeof f, &f);
+        return std::string(f.lfFaceName) + " " + std::to_string(f.lfHeight) + " " +
+               std::to_string(f.lfWeight) + (f.lfUnderline ? " underlined" : "");
+    }
+    // The colour at x, y of the dialog once its pending painting is done.
+    static COLORREF pixel(HWND dialog, int x, int y)
+    {
+        UpdateWindow(dialog);
+        HDC dc = GetDC(dialog);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(dialog, dc);
+        return colour;
+    }
+    // Runs the thread's messages, the dialog's own timers among them, until
+    // done() holds or a deadline well inside the watchdog's has passed.
+    static bool pump_until(const std::function<bool()> &done)
+    {
+        const DWORD give_up = GetTickCount() + WATCHDOG_MS / 2;
+        for (MSG message; !done() && GetTickCount() < give_up; Sleep(1))
+            while (PeekMessageA(&message, 0, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+        return done();
+    }
 
     // The ways out other than Ok: Echap, the close box and the Escape key
     // (posted, for the dialog's own loop to turn into Echap).
@@ -136,6 +164,20 @@ private:
     UINT_PTR watchdog_timer_ = 0;
     bool left_open_ = false;
 };
+
+// A lamp image file of one colour, 4 by 4 pixels, under images/.
+inline void write_lamp(const char *path, COLORREF colour)
+{
+    CreateDirectoryA("images", 0);
+    const BITMAPFILEHEADER file = {0x4D42, 14 + 40 + 48, 0, 0, 14 + 40};
+    const BITMAPINFOHEADER info = {40, 4, 4, 1, 24, BI_RGB, 48, 0, 0, 0, 0};
+    std::string bytes(reinterpret_cast<const char *>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char *>(&info), sizeof info);
+    for (int i = 0; i < 16; i++)
+        bytes += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
+                  static_cast<char>(GetRValue(colour))};
+    write_file(path, bytes);
+}
 
 // Runs open, which shows the dialog of the procedure modally, with the script
 // driving it; the dialog must have come and the script must have closed it.

@@ -24,6 +24,8 @@ namespace {
 
 const char OPENING[] = " Tentative d'ouverture du port COM:\r\n";
 const char OPEN_FAILED[] = " Echec \xE0 l'ouverture du port COM !";
+const COLORREF RED = RGB(255, 0, 0);
+const COLORREF GREEN = RGB(0, 255, 0);
 
 std::string settings_line(const std::string &port, int connected, const char *kind)
 {
@@ -58,30 +60,49 @@ protected:
     }
 };
 
-TEST_F(InterfaceDialog, OuvrirFindsAVq2OnUsbWritesTheFileAndLeavesThePortOpen)
+// Whatever answers, or nothing, the file tells the engine which decoder it
+// is: a VQ1 owner's races must never wait for a clock reset.
+TEST_F(InterfaceDialog, OuvrirIdentifiesTheDecoderWritesTheFileAndLeavesThePortOpen)
 {
-    ComLine line;
-    ASSERT_NE('\0', line.port()[0]) << "no free COM line";
-    SimulatedDecoder decoder(line.port(), "--baud 0 --kind vq2usb --serial 42");
-    ASSERT_EQ("", decoder.failure());
-    write_file(INTERFACE_SETTINGS_FILE, settings_line(line.port(), 0, DECODER_KIND_VQ1));
-    open([&line](HWND dialog) {
-        EXPECT_EQ(DialogDriver::text(dialog, IDC_INTERFACE_MESSAGES), " Port COM non ouvert !");
-        EXPECT_TRUE(DialogDriver::checked(dialog, IDC_INTERFACE_VQ1));
-        EXPECT_EQ(selected_port(dialog), line.port());
-        DialogDriver::command(dialog, IDC_INTERFACE_OPEN);
-        EXPECT_EQ(DialogDriver::text(dialog, IDC_INTERFACE_MESSAGES),
-                  std::string(OPENING) +
-                      " Ouverture du port COM OK !\r\n D\xE9" "codeur VQ2 USB n\xB0"
-                      "000042 connect\xE9 !\r\n Logiciel pr\xEAt \xE0 fonctionner !");
-        EXPECT_TRUE(DialogDriver::checked(dialog, IDC_INTERFACE_VQ2));
-        EXPECT_FALSE(DialogDriver::checked(dialog, IDC_INTERFACE_VQ1));
-        DialogDriver::command(dialog, IDOK);
-    });
+    const struct {
+        const char *options;
+        const char *found;
+        int radio;
+        const char *kind;
+    } decoders[] = {
+        {"--kind vq2usb --serial 42", " D\xE9" "codeur VQ2 USB n\xB0" "000042 connect\xE9 !\r\n",
+         IDC_INTERFACE_VQ2, DECODER_KIND_VQ2_USB},
+        {"--kind vq2bt --serial 7",
+         " D\xE9" "codeur VQ2 Bluetooth n\xB0" "000007 connect\xE9 !\r\n",
+         IDC_INTERFACE_VQ2_BLUETOOTH, DECODER_KIND_VQ2_BLUETOOTH},
+        {"--kind vq1", " Interface VQ1 USB pr\xEAte \xE0 fonctionner !\r\n", IDC_INTERFACE_VQ1,
+         DECODER_KIND_VQ1},
+    };
+    write_lamp("images/voyantRouge.bmp", RED);
+    write_lamp("images/voyantVert.bmp", GREEN);
+    for (const auto &d : decoders) {
+        ComLine line;
+        ASSERT_NE('\0', line.port()[0]) << "no free COM line";
+        SimulatedDecoder decoder(line.port(), std::string("--baud 0 ") + d.options);
+        ASSERT_EQ("", decoder.failure());
+        write_file(INTERFACE_SETTINGS_FILE, settings_line(line.port(), 0, DECODER_KIND_VQ1));
+        open([&](HWND dialog) {
+            EXPECT_EQ(DialogDriver::pixel(dialog, 281, 411), RED);
+            EXPECT_EQ(selected_port(dialog), line.port());
+            DialogDriver::command(dialog, IDC_INTERFACE_OPEN);
+            EXPECT_EQ(DialogDriver::text(dialog, IDC_INTERFACE_MESSAGES),
+                      std::string(OPENING) + " Ouverture du port COM OK !\r\n" + d.found +
+                          " Logiciel pr\xEAt \xE0 fonctionner !");
+            for (int id : {IDC_INTERFACE_VQ1, IDC_INTERFACE_VQ2, IDC_INTERFACE_VQ2_BLUETOOTH})
+                EXPECT_EQ(DialogDriver::checked(dialog, id), id == d.radio) << d.options;
+            EXPECT_EQ(DialogDriver::pixel(dialog, 281, 411), GREEN);
+            DialogDriver::command(dialog, IDOK);
+        });
+        EXPECT_EQ(read_file(INTERFACE_SETTINGS_FILE), settings_line(line.port(), 1, d.kind));
+        EXPECT_NE(INVALID_HANDLE_VALUE, g_com_handle);
+        close_com_port();
+    }
     EXPECT_TRUE(boxes_.boxes().empty());
-    EXPECT_EQ(read_file(INTERFACE_SETTINGS_FILE),
-              settings_line(line.port(), 1, DECODER_KIND_VQ2_USB));
-    EXPECT_NE(INVALID_HANDLE_VALUE, g_com_handle);
 }
 
 // The port open before is closed all the same, and the file tells the
@@ -105,19 +126,22 @@ TEST_F(InterfaceDialog, OuvrirOnALineWithNothingBehindItWritesNotConnected)
     EXPECT_EQ(INVALID_HANDLE_VALUE, g_com_handle);
 }
 
-// A port the list does not hold selects nothing; Ouvrir then opens nothing
-// and writes an empty port name. A radio clicked before writes nothing.
+// A port the list does not hold, even the start of one, selects nothing;
+// Ouvrir then opens nothing and writes an empty port name. A radio clicked
+// before writes nothing.
 TEST_F(InterfaceDialog, UnknownPortSelectsNothingAndRadiosWriteNothing)
 {
-    write_file(INTERFACE_SETTINGS_FILE, settings_line("COM0", 1, DECODER_KIND_VQ2_USB));
+    write_file(INTERFACE_SETTINGS_FILE, settings_line("COM", 1, DECODER_KIND_VQ2_USB));
     open([](HWND dialog) {
         EXPECT_EQ(selected_port(dialog), "");
+        EXPECT_EQ(DialogDriver::text(dialog, IDC_INTERFACE_MESSAGES),
+                  " Interface VQ2 USB pr\xEAte \xE0 fonctionner.");
         EXPECT_TRUE(DialogDriver::checked(dialog, IDC_INTERFACE_VQ2));
         DialogDriver::click(dialog, IDC_INTERFACE_VQ1);
         EXPECT_STREQ(g_interface_dialog_kind, DECODER_KIND_VQ1);
         DialogDriver::command(dialog, IDOK);
     });
-    EXPECT_EQ(read_file(INTERFACE_SETTINGS_FILE), settings_line("COM0", 1, DECODER_KIND_VQ2_USB));
+    EXPECT_EQ(read_file(INTERFACE_SETTINGS_FILE), settings_line("COM", 1, DECODER_KIND_VQ2_USB));
 
     open([](HWND dialog) {
         DialogDriver::command(dialog, IDC_INTERFACE_OPEN);
@@ -128,25 +152,29 @@ TEST_F(InterfaceDialog, UnknownPortSelectsNothingAndRadiosWriteNothing)
     EXPECT_EQ(read_file(INTERFACE_SETTINGS_FILE), settings_line("", 0, DECODER_KIND_VQ1));
 }
 
-// Without a file the dialog says so and opens on what it held: at a first
-// opening, no port and the VQ2 radio.
-TEST_F(InterfaceDialog, MissingFileIsReportedAndNothingIsWrittenOnOk)
+// A file that cannot be read is told and the dialog opens on what it held:
+// at a first opening, no port and the VQ2 radio. One that cannot be written
+// is told after Ouvrir.
+TEST_F(InterfaceDialog, AFileThatCannotBeReadOrWrittenIsTold)
 {
+    ASSERT_TRUE(CreateDirectoryA(INTERFACE_SETTINGS_FILE, 0));
     open([](HWND dialog) {
         EXPECT_EQ(DialogDriver::text(dialog, IDC_INTERFACE_MESSAGES), " Port COM non ouvert !");
         EXPECT_TRUE(DialogDriver::checked(dialog, IDC_INTERFACE_VQ2));
+        DialogDriver::command(dialog, IDC_INTERFACE_OPEN);
         DialogDriver::command(dialog, IDOK);
     });
-    ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{
-                                  "Erreur: impossible d'ouvrir le fichier interface Port COM"}));
-    EXPECT_EQ(GetFileAttributesA(INTERFACE_SETTINGS_FILE), INVALID_FILE_ATTRIBUTES);
+    const char error[] = "Erreur: impossible d'ouvrir le fichier interface Port COM";
+    ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{error, error}));
+    EXPECT_NE(boxes_.boxes()[1].owner, HWND(0));
 }
 
 // The command silences the link while the dialog is open and has the engine
 // read the file again afterwards.
 TEST_F(InterfaceDialog, CommandStopsTheLinkBeforeAndMarksTheSettingsStaleAfter)
 {
-    write_file(INTERFACE_SETTINGS_FILE, settings_line("COM0", 0, DECODER_KIND_VQ1));
+    // Status 1 with a kind it does not know: no text, the VQ2 radio.
+    write_file(INTERFACE_SETTINGS_FILE, settings_line("COM99", 1, "ZelquanodrimVQ3"));
     g_keepalive_active = 1;
     g_reconnect_pending = 1;
     g_interface_loaded = 1;
@@ -157,6 +185,12 @@ TEST_F(InterfaceDialog, CommandStopsTheLinkBeforeAndMarksTheSettingsStaleAfter)
             EXPECT_EQ(g_keepalive_active, 0);
             EXPECT_EQ(g_reconnect_pending, 0);
             loaded_in_dialog = g_interface_loaded;
+            EXPECT_EQ(selected_port(dialog), "COM99");
+            EXPECT_EQ(DialogDriver::text(dialog, IDC_INTERFACE_MESSAGES), "");
+            EXPECT_TRUE(DialogDriver::checked(dialog, IDC_INTERFACE_VQ2));
+            for (int id = IDC_INTERFACE_VQ1; id <= IDC_INTERFACE_PORT_GROUP; id++)
+                EXPECT_EQ(DialogDriver::font(dialog, id),
+                          id < IDC_INTERFACE_DECODER_GROUP ? "Arial 16 0" : "Arial 16 700");
             DialogDriver::command(dialog, IDOK);
         });
     EXPECT_EQ(loaded_in_dialog, 1);

@@ -9,6 +9,7 @@
 
 #include "dialog_driver.h"
 #include "dialog_ids.h"
+#include "interface_settings.h"
 #include "main_window.h"
 #include "pilot_database.h"
 #include "race_fixture.h"
@@ -22,6 +23,7 @@ const char TRANSPONDERS_FILE[] = "BaseDonn\xE9" "esPuce.bd";
 const char NAMES_ERROR[] = "Erreur: impossible d'ouvrir la base de donn\xE9" "es Pilotes";
 const char TRANSPONDERS_ERROR[] =
     "Erreur: impossible d'ouvrir la base de donn\xE9" "es Transpondeurs";
+const char INTERFACE_ERROR[] = "Erreur: impossible d'ouvrir le fichier Interface Port COM";
 
 std::vector<std::string> listed(HWND dialog)
 {
@@ -113,9 +115,14 @@ TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
         EXPECT_EQ("1", number_shown(dialog));
         EXPECT_EQ("bruno", DialogDriver::text(dialog, IDC_PILOT_DB_NAME));
         EXPECT_EQ("000102", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        for (int id = IDC_PILOT_DB_ADD; id <= IDC_PILOT_DB_TRANSPONDER_LABEL; id++) {
+            const bool bold = id == IDC_PILOT_DB_NAME || id == IDC_PILOT_DB_SCAN_STATE ||
+                              id == IDC_PILOT_DB_TITLE || id == IDC_PILOT_DB_LIST_LABEL;
+            EXPECT_EQ(DialogDriver::font(dialog, id), bold ? "Arial 16 700" : "Arial 16 0") << id;
+        }
 
-        add(dialog, "Chlo\xE9");
-        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"Alice", "bruno", "Chlo\xE9"}));
+        add(dialog, "bruno 2");
+        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"Alice", "bruno", "bruno 2"}));
         EXPECT_EQ(2, selected(dialog));
         EXPECT_EQ("3", number_shown(dialog));
         EXPECT_EQ("", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
@@ -131,6 +138,8 @@ TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
             EXPECT_EQ(3u, listed(dialog).size()) << refused;
             EXPECT_EQ(refused, DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
         }
+        DialogDriver::type(dialog, IDC_PILOT_DB_NEW_NAME, std::string(60, 'x').c_str());
+        EXPECT_EQ(48u, DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME).size());
 
         // A shorter transponder typed over Alice's keeps the one she has.
         select(dialog, 0);
@@ -138,20 +147,38 @@ TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
         EXPECT_EQ("000101", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
         DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "99");
 
-        // Supprimer takes bruno away, then adds the name left typed in.
+        // Supprimer takes bruno, and no other, away, then adds the name left typed in.
         select(dialog, 1);
         DialogDriver::set_text(dialog, IDC_PILOT_DB_NEW_NAME, "Dora");
         DialogDriver::click(dialog, IDC_PILOT_DB_DELETE);
-        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"Alice", "Chlo\xE9", "Dora"}));
+        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"Alice", "bruno 2", "Dora"}));
         EXPECT_EQ(2, selected(dialog));
+        // With nothing typed in, the first pilot is selected after.
+        DialogDriver::click(dialog, IDC_PILOT_DB_DELETE);
+        EXPECT_EQ(listed(dialog), (std::vector<std::string>{"Alice", "bruno 2"}));
+        EXPECT_EQ("1", number_shown(dialog));
         DialogDriver::command(dialog, IDOK);
     });
-    EXPECT_EQ("Alice\r\nChlo\xE9\r\nDora\r\n", read_file(NAMES_FILE));
-    EXPECT_EQ("000101\r\n000103\r\n\r\n", read_file(TRANSPONDERS_FILE));
+    EXPECT_EQ("Alice\r\nbruno 2\r\n", read_file(NAMES_FILE));
+    EXPECT_EQ("000101\r\n000103\r\n", read_file(TRANSPONDERS_FILE));
     EXPECT_TRUE(boxes_.boxes().empty());
     // The window's database is the files' again.
-    EXPECT_STREQ("Chlo\xE9", g_pilot_records[1].name);
+    EXPECT_STREQ("bruno 2", g_pilot_records[1].name);
     EXPECT_STREQ("000103", g_pilot_records[1].transponder);
+}
+
+TEST_F(PilotDatabase, TheThousandAndFirstNameIsRefused)
+{
+    std::string names;
+    for (int i = 0; i < MAX_PILOTS; i++)
+        names += "P" + std::to_string(1000 + i) + "\r\n";
+    write_file(NAMES_FILE, names);
+    create_window();
+    run([](HWND dialog) {
+        add(dialog, "Zoe");
+        EXPECT_EQ(1000u, listed(dialog).size());
+        DialogDriver::command(dialog, IDCANCEL);
+    });
 }
 
 TEST_F(PilotDatabase, WaysOutWithoutOkWriteNothingAndStopTheScan)
@@ -175,9 +202,18 @@ TEST_F(PilotDatabase, ScanReadsTheDecodersPassingsIntoTheSelectedPilot)
     write_settings();
     write_database();
     create_window();
-    run([this](HWND dialog) {
+    const COLORREF lamps[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 0, 255)};
+    for (int k = 0; k < 4; k++)
+        write_lamp(("images/voyantScanPuce" + std::to_string(k + 1) + ".bmp").c_str(), lamps[k]);
+    run([&](HWND dialog) {
         EXPECT_STREQ("ZelquanodrimVQ2", g_pilot_dialog_decoder_kind);
         select(dialog, 1);
+        // With the Scan off a passing is thrown away, and so is one come
+        // just before the Scan is switched on.
+        pass(777, 1000);
+        dialog_tick(dialog, 500);
+        EXPECT_EQ(0, line_bytes());
+        pass(778, 1000);
         DialogDriver::click(dialog, IDC_PILOT_DB_SCAN);
         EXPECT_EQ("On", DialogDriver::text(dialog, IDC_PILOT_DB_SCAN_STATE));
         EXPECT_TRUE(read_only(dialog, IDC_PILOT_DB_TRANSPONDER));
@@ -199,22 +235,18 @@ TEST_F(PilotDatabase, ScanReadsTheDecodersPassingsIntoTheSelectedPilot)
         dialog_tick(dialog);
         EXPECT_STREQ("000502", g_pilot_dialog_records[0].transponder);
 
-        // The lamp: about 21 cs an image, a cycle of 84 cs, image 4 kept to
-        // the first tick of the next cycle, and cycling on after a late tick.
-        dialog_tick(dialog, 200);
-        EXPECT_EQ(2, g_scan_lamp_phase);
-        dialog_tick(dialog, 210);
-        EXPECT_EQ(3, g_scan_lamp_phase);
-        dialog_tick(dialog, 210);
-        EXPECT_EQ(4, g_scan_lamp_phase);
-        dialog_tick(dialog, 220);
-        EXPECT_EQ(0, g_scan_lamp_phase);
-        dialog_tick(dialog);
-        EXPECT_EQ(1, g_scan_lamp_phase);
-        dialog_tick(dialog, 500);
-        dialog_tick(dialog, 400);
-        dialog_tick(dialog);
-        EXPECT_EQ(1, g_scan_lamp_phase);
+        // The lamp, in cs since the Scan went on: images 1 to 4 from 0, 21,
+        // 42 and 63, none from 84 with image 4 left on screen, image 1 at the
+        // next tick; it cycles on after a late tick.
+        int cs = 3;
+        const int at[] = {20, 21, 41, 42, 62, 63, 83, 84, 85, 160, 250, 251};
+        const int phase[] = {1, 2, 2, 3, 3, 4, 4, 0, 1, 1, 0, 1};
+        const int image[] = {1, 2, 2, 3, 3, 4, 4, 4, 1, 1, 1, 1};
+        for (int i = 0; i < 12; cs = at[i++]) {
+            dialog_tick(dialog, (at[i] - cs) * 10);
+            EXPECT_EQ(phase[i], g_scan_lamp_phase) << at[i] << " cs";
+            EXPECT_EQ(lamps[image[i] - 1], DialogDriver::pixel(dialog, 606, 406)) << at[i];
+        }
 
         // Ajouter switches the Scan off.
         add(dialog, "Chloe");
@@ -234,10 +266,17 @@ TEST_F(PilotDatabase, ScanOfAVq1TakesTheBytesInPairs)
     write_database();
     create_window();
     run([this](HWND dialog) {
+        // A byte left alone when the Scan goes off is no half of the next pair.
         DialogDriver::click(dialog, IDC_PILOT_DB_SCAN);
-        // Two numbers in one read: the last one stays.
-        send_raw("00 07 FF FF");
+        send_raw("00");
         dialog_tick(dialog);
+        DialogDriver::click(dialog, IDC_PILOT_DB_SCAN);
+        dialog_tick(dialog);
+        DialogDriver::click(dialog, IDC_PILOT_DB_SCAN);
+        // Two numbers in one read of the dialog's own timer: the last one stays.
+        send_raw("00 07 FF FF");
+        EXPECT_TRUE(DialogDriver::pump_until(
+            [dialog] { return DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER) != "000102"; }));
         EXPECT_EQ("065535", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
         DialogDriver::command(dialog, IDOK);
     });
@@ -280,22 +319,25 @@ TEST_F(PilotDatabase, FilesThatCannotBeReadOrWrittenAreToldByTheDialogAndTheWind
     create_window();
     remove(NAMES_FILE);
     remove(TRANSPONDERS_FILE);
+    remove(INTERFACE_SETTINGS_FILE);
     run([](HWND dialog) {
         EXPECT_TRUE(listed(dialog).empty());
         EXPECT_EQ("", DialogDriver::text(dialog, IDC_PILOT_DB_NAME));
         DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "000123");  // nobody's
         DialogDriver::command(dialog, IDCANCEL);
     });
-    ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{NAMES_ERROR, TRANSPONDERS_ERROR,
-                                                        NAMES_ERROR, TRANSPONDERS_ERROR}));
-    for (int i = 0; i < 4; i++) {
+    ASSERT_EQ(boxes_.texts(),
+              (std::vector<std::string>{NAMES_ERROR, TRANSPONDERS_ERROR, INTERFACE_ERROR,
+                                        NAMES_ERROR, TRANSPONDERS_ERROR}));
+    for (int i = 0; i < 5; i++) {
         EXPECT_EQ("Erreur", boxes_.boxes()[i].caption);
-        EXPECT_EQ(i >= 2, boxes_.boxes()[i].hand_icon) << i;
-        EXPECT_EQ(i >= 2, boxes_.boxes()[i].owner == window_) << i;
+        EXPECT_EQ(i >= 3, boxes_.boxes()[i].hand_icon) << i;
+        EXPECT_EQ(i >= 3, boxes_.boxes()[i].owner == window_) << i;
     }
 
     // A transponder file that cannot be written: told, and the names still written.
     boxes_.clear();
+    ASSERT_EQ(1, write_interface_settings("COM99", 0, DECODER_KIND_VQ1));
     write_file(NAMES_FILE, "Alice\r\n");
     ASSERT_TRUE(CreateDirectoryA(TRANSPONDERS_FILE, 0));
     run([](HWND dialog) {

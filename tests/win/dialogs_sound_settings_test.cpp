@@ -100,13 +100,19 @@ TEST_F(SoundSettingsDialog, EchapTheCloseBoxAndEscapeWriteNothingAndTheClicksAre
         });
         EXPECT_EQ(read_file(SOUND_FILE), file) << "way " << way;
     }
-    // The next opening shows the file again, not the clicks.
+    // The next opening shows the file again, not the clicks; without the
+    // file, nothing of the last one.
     open([](HWND dialog) {
         EXPECT_TRUE(DialogDriver::checked(dialog, IDC_SOUND_ENGLISH));
         EXPECT_FALSE(DialogDriver::checked(dialog, IDC_SOUND_START));
         DialogDriver::command(dialog, IDCANCEL);
     });
     EXPECT_TRUE(boxes_.boxes().empty());
+    ASSERT_TRUE(DeleteFileA(SOUND_FILE));
+    open([](HWND dialog) {
+        EXPECT_EQ(checked_controls(dialog), (std::vector<int>{IDC_SOUND_FRENCH}));
+        DialogDriver::command(dialog, IDCANCEL);
+    });
 }
 
 // A word that is no keyword shows French or off, and Ok writes what is
@@ -172,13 +178,8 @@ TEST_F(SoundSettingsDialog, EveryControlHasItsArialFontAndBothGoWhateverTheWayOu
                 EXPECT_EQ(font_of(dialog, id), fonts[0]) << id;
             for (int id : bold_ids)
                 EXPECT_EQ(font_of(dialog, id), fonts[1]) << id;
-            for (int weight : {0, 1}) {
-                LOGFONTA f;
-                ASSERT_TRUE(GetObjectA(fonts[weight], sizeof f, &f));
-                EXPECT_STREQ(f.lfFaceName, "Arial");
-                EXPECT_EQ(f.lfHeight, 16);
-                EXPECT_EQ(f.lfWeight, weight ? 700 : 0);
-            }
+            EXPECT_EQ(DialogDriver::font(dialog, IDOK), "Arial 16 0");
+            EXPECT_EQ(DialogDriver::font(dialog, IDC_SOUND_TITLE), "Arial 16 700");
             ways[way](dialog);
         });
         EXPECT_EQ(GetObjectType(fonts[0]), 0u) << "way " << way;

@@ -73,15 +73,9 @@ void choose(HWND dialog, int line, const char *name)
                      reinterpret_cast<LPARAM>(name));
     ASSERT_NE(index, CB_ERR) << name;
     SendMessageA(list, CB_SETCURSEL, index, 0);
-}
-
-LOGFONTA font_of(HWND dialog, int id)
-{
-    LOGFONTA f;
-    memset(&f, 0, sizeof f);
-    HFONT font = reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0));
-    GetObjectA(font, sizeof f, &f);
-    return f;
+    // As a choice with the mouse tells the dialog.
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_GRID_SLOT_1 + line - 1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
 }
 
 class StartingGridDialog : public DialogTest {
@@ -103,10 +97,10 @@ protected:
     }
 
     // Alice as the database spells her; Bruno in other letter case; a pilot
-    // deleted from the database since; empty lines.
+    // deleted from the database since, whose name begins Zoe's; empty lines.
     void write_grid()
     {
-        write_file(GRID_FILE, "Alice\t000101\r\nbruno\t999999\r\nGone\t000555\r\n" +
+        write_file(GRID_FILE, "Alice\t000101\r\nbruno\t999999\r\nZo\t000555\r\n" +
                                   repeat(EMPTY_LINE, 17) + "Finale A\t000001\r\n");
     }
 
@@ -241,18 +235,10 @@ TEST_F(StartingGridDialog, FontsAreArial16GivenByRoleAndDeletedWhenItCloses)
     write_grid();
     std::vector<HFONT> fonts;
     open([&](HWND dialog) {
-        const LOGFONTA title = font_of(dialog, IDC_GRID_TITLE);
-        const LOGFONTA column = font_of(dialog, IDC_GRID_COLUMN_LABEL_2);
-        const LOGFONTA list = font_of(dialog, IDC_GRID_SLOT_1 + 19);
-        for (const LOGFONTA &f : {title, column, list}) {
-            EXPECT_STREQ(f.lfFaceName, "Arial");
-            EXPECT_EQ(f.lfHeight, 16);
-        }
-        EXPECT_EQ(title.lfWeight, 700);
-        EXPECT_EQ(title.lfUnderline, 0);
-        EXPECT_EQ(column.lfWeight, 700);
-        EXPECT_EQ(column.lfUnderline, 1);
-        EXPECT_EQ(list.lfWeight, 0);
+        EXPECT_EQ(DialogDriver::font(dialog, IDC_GRID_TITLE), "Arial 16 700");
+        EXPECT_EQ(DialogDriver::font(dialog, IDC_GRID_COLUMN_LABEL_2), "Arial 16 700 underlined");
+        EXPECT_EQ(DialogDriver::font(dialog, IDC_GRID_SLOT_1 + 19), "Arial 16 0");
+        EXPECT_EQ(DialogDriver::font(dialog, IDC_GRID_SLOT_LABEL_1 + 19), "Arial 16 0");
         for (int id : {IDC_GRID_TITLE, IDC_GRID_COLUMN_LABEL_1, IDOK})
             fonts.push_back(
                 reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0)));
