@@ -80,11 +80,12 @@ protected:
         write_database();
     }
 
-    // After write_settings(), which writes an empty one.
+    // After write_settings(), which writes an empty one. The transponder past
+    // the last pilot belongs to no one, nor to a pilot added after.
     void write_database()
     {
         write_file(NAMES_FILE, "bruno\r\nAlice\r\n");
-        write_file(TRANSPONDERS_FILE, "000102\r\n000101\r\n");
+        write_file(TRANSPONDERS_FILE, "000102\r\n000101\r\n000999\r\n");
     }
 
     // The Pilotes command, with its dialog driven by the script.
