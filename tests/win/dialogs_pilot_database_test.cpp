@@ -178,6 +178,7 @@ TEST_F(PilotDatabase, TheThousandAndFirstNameIsRefused)
     run([](HWND dialog) {
         add(dialog, "Zoe");
         EXPECT_EQ(1000u, listed(dialog).size());
+        EXPECT_EQ("Zoe", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
         DialogDriver::command(dialog, IDCANCEL);
     });
 }
@@ -236,17 +237,22 @@ TEST_F(PilotDatabase, ScanReadsTheDecodersPassingsIntoTheSelectedPilot)
         dialog_tick(dialog);
         EXPECT_STREQ("000502", g_pilot_dialog_records[0].transponder);
 
-        // The lamp, in cs since the Scan went on: images 1 to 4 from 0, 21,
-        // 42 and 63, none from 84 with image 4 left on screen, image 1 at the
-        // next tick; it cycles on after a late tick.
+        // The lamp, as cs since the Scan went on, phase and image seen: images
+        // 1 to 4 from 0, 21, 42 and 63; none from 84 with the last image left,
+        // image 1 at the next tick; a tick that skips a step waits for the
+        // next cycle, and 20, 41, 62 and 83 change nothing.
+        const int lamp[][3] = {{20, 1, 1},   {21, 2, 2},   {41, 2, 2},   {42, 3, 3},
+                               {62, 3, 3},   {63, 4, 4},   {83, 4, 4},   {84, 0, 4},
+                               {85, 1, 1},   {125, 1, 1},  {168, 0, 1},  {169, 1, 1},
+                               {190, 2, 2},  {230, 2, 2},  {252, 0, 2},  {253, 1, 1},
+                               {274, 2, 2},  {295, 3, 3},  {335, 3, 3},  {336, 0, 3},
+                               {356, 0, 3}};
         int cs = 3;
-        const int at[] = {20, 21, 41, 42, 62, 63, 83, 84, 85, 160, 250, 251};
-        const int phase[] = {1, 2, 2, 3, 3, 4, 4, 0, 1, 1, 0, 1};
-        const int image[] = {1, 2, 2, 3, 3, 4, 4, 4, 1, 1, 1, 1};
-        for (int i = 0; i < 12; cs = at[i++]) {
-            dialog_tick(dialog, (at[i] - cs) * 10);
-            EXPECT_EQ(phase[i], g_scan_lamp_phase) << at[i] << " cs";
-            EXPECT_EQ(lamps[image[i] - 1], DialogDriver::pixel(dialog, 606, 406)) << at[i];
+        for (const auto &l : lamp) {
+            dialog_tick(dialog, (l[0] - cs) * 10);
+            cs = l[0];
+            EXPECT_EQ(l[1], g_scan_lamp_phase) << l[0] << " cs";
+            EXPECT_EQ(lamps[l[2] - 1], DialogDriver::pixel(dialog, 606, 406)) << l[0] << " cs";
         }
 
         // Ajouter switches the Scan off.
