@@ -32,15 +32,10 @@ std::string settings_line(const std::string &port, int connected, const char *ki
     return port + "\t" + std::to_string(connected) + "\t" + kind + "\r\n";
 }
 
+// The port the list shows chosen, "" when none is.
 std::string selected_port(HWND dialog)
 {
-    char name[16] = "";
-    const LRESULT index =
-        SendDlgItemMessageA(dialog, IDC_INTERFACE_COM_PORT, CB_GETCURSEL, 0, 0);
-    if (index != CB_ERR)
-        SendDlgItemMessageA(dialog, IDC_INTERFACE_COM_PORT, CB_GETLBTEXT, index,
-                            reinterpret_cast<LPARAM>(name));
-    return name;
+    return DialogDriver::text(dialog, IDC_INTERFACE_COM_PORT);
 }
 
 class InterfaceDialog : public DialogTest {
