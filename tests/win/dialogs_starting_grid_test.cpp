@@ -67,9 +67,10 @@ void choose(HWND dialog, int line, const char *name)
                      reinterpret_cast<LPARAM>(name));
     ASSERT_NE(index, CB_ERR) << name;
     SendMessageA(list, CB_SETCURSEL, index, 0);
-    // As a choice with the mouse tells the dialog.
+    // As a choice with the mouse tells the dialog, which stays open.
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_GRID_SLOT_1 + line - 1, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "line " << line;
 }
 
 class StartingGridDialog : public DialogTest {
