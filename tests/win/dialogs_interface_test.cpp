@@ -162,6 +162,7 @@ TEST_F(InterfaceDialog, AFileThatCannotBeReadOrWrittenIsTold)
     const char error[] = "Erreur: impossible d'ouvrir le fichier interface Port COM";
     ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{error, error}));
     EXPECT_NE(boxes_.boxes()[1].owner, HWND(0));
+    EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
 }
 
 // The command silences the link while the dialog is open and has the engine
