@@ -9,6 +9,7 @@
 
 #include "dialog_driver.h"
 #include "dialog_ids.h"
+#include "import_hook.h"
 #include "interface_settings.h"
 #include "main_window.h"
 #include "pilot_database.h"
@@ -63,6 +64,29 @@ void add(HWND dialog, const char *name)
 {
     DialogDriver::set_text(dialog, IDC_PILOT_DB_NEW_NAME, name);
     DialogDriver::click(dialog, IDC_PILOT_DB_ADD);
+}
+
+// The dialog's timer and the loading of its lamp images, seen on their way to
+// the system: a slower timer makes the lamp's steps uneven, and a monochrome
+// load, which Wine ignores, shows the lamps black and white on Windows.
+decltype(&SetTimer) g_set_timer;
+decltype(&LoadImageA) g_load_image;
+UINT g_timer_ms;
+UINT g_lamp_load_flags;
+
+UINT_PTR WINAPI set_timer_seen(HWND window, UINT_PTR id, UINT ms, TIMERPROC callback)
+{
+    if (window)  // not one of the test driver's own
+        g_timer_ms = ms;
+    return g_set_timer(window, id, ms, callback);
+}
+
+HANDLE WINAPI load_image_seen(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy,
+                              UINT flags)
+{
+    if (!IS_INTRESOURCE(name) && strstr(name, "voyantScanPuce"))
+        g_lamp_load_flags |= flags;
+    return g_load_image(instance, name, type, cx, cy, flags);
 }
 
 bool read_only(HWND dialog, int id)
@@ -207,6 +231,8 @@ TEST_F(PilotDatabase, ScanReadsTheDecodersPassingsIntoTheSelectedPilot)
     const COLORREF lamps[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 0, 255)};
     for (int k = 0; k < 4; k++)
         write_lamp(("images/voyantScanPuce" + std::to_string(k + 1) + ".bmp").c_str(), lamps[k]);
+    ImportHook timers("user32.dll", "SetTimer", &set_timer_seen, &g_set_timer);
+    ImportHook images("user32.dll", "LoadImageA", &load_image_seen, &g_load_image);
     run([&](HWND dialog) {
         EXPECT_STREQ("ZelquanodrimVQ2", g_pilot_dialog_decoder_kind);
         select(dialog, 1);
@@ -254,6 +280,8 @@ TEST_F(PilotDatabase, ScanReadsTheDecodersPassingsIntoTheSelectedPilot)
             EXPECT_EQ(l[1], g_scan_lamp_phase) << l[0] << " cs";
             EXPECT_EQ(lamps[l[2] - 1], DialogDriver::pixel(dialog, 606, 406)) << l[0] << " cs";
         }
+        EXPECT_EQ(10u, g_timer_ms);
+        EXPECT_EQ(UINT(LR_LOADFROMFILE), g_lamp_load_flags);
 
         // Ajouter switches the Scan off.
         add(dialog, "Chloe");

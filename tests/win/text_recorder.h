@@ -7,10 +7,10 @@
 
 #include <windows.h>
 
-#include <string.h>
-
 #include <string>
 #include <vector>
+
+#include "import_hook.h"
 
 struct PaintedText {
     std::string text;
@@ -23,25 +23,12 @@ struct PaintedText {
 
 class TextRecorder {
 public:
-    TextRecorder()
-    {
-        s_current = this;
-        slot_ = import_slot("gdi32.dll", "TextOutA");
-        if (slot_) {
-            s_original = reinterpret_cast<TextOutProc>(*slot_);
-            write_slot(reinterpret_cast<ULONG_PTR>(&text_out));
-        }
-    }
-    ~TextRecorder()
-    {
-        if (slot_)
-            write_slot(reinterpret_cast<ULONG_PTR>(s_original));
-        s_current = 0;
-    }
+    TextRecorder() { s_current = this; }
+    ~TextRecorder() { s_current = 0; }
     TextRecorder(const TextRecorder &) = delete;
     TextRecorder &operator=(const TextRecorder &) = delete;
 
-    bool active() const { return slot_ != 0; }
+    bool active() const { return hook_.active(); }
     void clear() { texts_.clear(); }
     const std::vector<PaintedText> &texts() const { return texts_; }
 
@@ -81,46 +68,9 @@ private:
         return s_original(dc, x, y, text, length);
     }
 
-    // The entry of the program's import address table for the function.
-    static ULONG_PTR *import_slot(const char *dll, const char *function)
-    {
-        BYTE *base = reinterpret_cast<BYTE *>(GetModuleHandleA(0));
-        const IMAGE_DOS_HEADER *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(base);
-        const IMAGE_NT_HEADERS *nt =
-            reinterpret_cast<const IMAGE_NT_HEADERS *>(base + dos->e_lfanew);
-        const IMAGE_DATA_DIRECTORY &imports =
-            nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        for (const IMAGE_IMPORT_DESCRIPTOR *d =
-                 reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
-             d->Name; d++) {
-            if (lstrcmpiA(reinterpret_cast<const char *>(base + d->Name), dll) != 0)
-                continue;
-            const IMAGE_THUNK_DATA *names =
-                reinterpret_cast<const IMAGE_THUNK_DATA *>(base + d->OriginalFirstThunk);
-            IMAGE_THUNK_DATA *slots = reinterpret_cast<IMAGE_THUNK_DATA *>(base + d->FirstThunk);
-            for (; names->u1.AddressOfData; names++, slots++) {
-                if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
-                    continue;
-                const IMAGE_IMPORT_BY_NAME *name =
-                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME *>(base + names->u1.AddressOfData);
-                if (strcmp(reinterpret_cast<const char *>(name->Name), function) == 0)
-                    return reinterpret_cast<ULONG_PTR *>(&slots->u1.Function);
-            }
-        }
-        return 0;
-    }
-
-    void write_slot(ULONG_PTR value)
-    {
-        DWORD protection;
-        VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
-        *slot_ = value;
-        VirtualProtect(slot_, sizeof *slot_, protection, &protection);
-    }
-
     static inline TextRecorder *s_current;
     static inline TextOutProc s_original;
-    ULONG_PTR *slot_ = 0;
+    ImportHook hook_{"gdi32.dll", "TextOutA", &text_out, &s_original};
     std::vector<PaintedText> texts_;
 };
 
