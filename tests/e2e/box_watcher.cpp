@@ -1,15 +1,12 @@
 // box-watcher: runs beside the program under Wine and records every message
 // box or dialog it shows (caption, text, buttons, icon), one line each,
-// answering them from a list given on the command line. Meanwhile it plays a
-// script of user actions on the program's window; it ends when that window
-// is gone.
+// answering Yes where the box has it, else OK. Meanwhile it plays a script of
+// user actions on the program's window; it ends when that window is gone.
 //
-// Usage: box-watcher LOG [--answers yes,no,...] [--script "STEP;STEP;..."]
-//                        [--timeout MS]
+// Usage: box-watcher LOG [--script "STEP;STEP;..."] [--timeout MS]
 // Each line of LOG: caption TAB text TAB buttons TAB icon, with CR and LF of
 // the text written as \r and \n. Buttons are "ok", "yesno" or "other"; the
-// icon "hand", "question", "other" or "none". An answer is "ok", "yes" or
-// "no"; boxes past the list get the default (yes when the box has it, else ok).
+// icon "hand", "question", "other" or "none".
 // Script steps, in turn, boxes being answered all the while:
 //   quiet MS    wait until no box has been open, nor a command sent, for MS ms
 //   sleep MS    wait MS ms
@@ -28,33 +25,14 @@
 
 namespace {
 
-const int MAX_ANSWERS = 32;
 const int MAX_SEEN = 64;
 
 struct Watch {
     FILE *log;
-    int answers[MAX_ANSWERS];
-    int answer_count;
     int boxes_seen;
     HWND seen[MAX_SEEN];
     int seen_count;
 };
-
-int parse_answer(const char *word)
-{
-    if (strcmp(word, "yes") == 0)
-        return IDYES;
-    if (strcmp(word, "no") == 0)
-        return IDNO;
-    return IDOK;
-}
-
-void parse_answers(Watch *w, char *list)
-{
-    for (char *word = strtok(list, ","); word && w->answer_count < MAX_ANSWERS;
-         word = strtok(0, ","))
-        w->answers[w->answer_count++] = parse_answer(word);
-}
 
 int already_seen(Watch *w, HWND box)
 {
@@ -142,9 +120,7 @@ void record_and_answer(Watch *w, HWND box)
     fprintf(w->log, "\t%s\t%s\n", buttons, icon_of(box));
     fflush(w->log);
 
-    int answer = has_yes ? IDYES : IDOK;
-    if (w->boxes_seen < w->answer_count)
-        answer = w->answers[w->boxes_seen];
+    const int answer = has_yes ? IDYES : IDOK;
     w->boxes_seen++;
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
@@ -213,7 +189,7 @@ int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD 
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        fprintf(stderr, "usage: box-watcher LOG [--answers a,b] [--script STEPS] [--timeout MS]\n");
+        fprintf(stderr, "usage: box-watcher LOG [--script STEPS] [--timeout MS]\n");
         return 2;
     }
     static Watch watch;
@@ -225,9 +201,7 @@ int main(int argc, char **argv)
     char *script = default_script;
     DWORD timeout = 120000;
     for (int i = 2; i + 1 < argc; i += 2) {
-        if (strcmp(argv[i], "--answers") == 0)
-            parse_answers(&watch, argv[i + 1]);
-        else if (strcmp(argv[i], "--script") == 0)
+        if (strcmp(argv[i], "--script") == 0)
             script = argv[i + 1];
         else if (strcmp(argv[i], "--timeout") == 0)
             timeout = strtoul(argv[i + 1], 0, 10);

@@ -7,6 +7,7 @@ import os
 import shutil
 import subprocess
 import time
+import unittest
 
 PROGRAM_FOLDER = "Zelquan Orla Sequent"
 
@@ -64,7 +65,7 @@ class Session:
             time.sleep(0.05)
         return sim
 
-    def run_program(self, name, boxes, exe="racetimer-fr.exe", answers=None, timeout_s=90):
+    def run_program(self, name, boxes, exe="racetimer-fr.exe", timeout_s=90):
         """Starts the program with the watcher, takes a screenshot once the
         start-up's boxes have been answered, lets the watcher close the
         program, and returns (exit code, boxes as (caption, text, buttons, icon),
@@ -74,8 +75,6 @@ class Session:
         script = "boxes %d;quiet 500;mark quiet;file Z:%s;close" % (boxes, shot.replace("/", "\\"))
         watcher_args = [self.wine_env, "wine", self.watcher, log, "--script", script,
                         "--timeout", str(timeout_s * 1000)]
-        if answers:
-            watcher_args += ["--answers", ",".join(answers)]
         for old in (log, shot):
             if os.path.exists(old):
                 os.unlink(old)
@@ -112,3 +111,27 @@ def parse_boxes(log):
         caption, text, buttons, icon = line.split("\t")
         boxes.append((caption, text.replace("\\r", "\r").replace("\\n", "\n"), buttons, icon))
     return boxes
+
+
+class ProgramTest(unittest.TestCase):
+    """One session for the class, built from SESSION_ARGS; each test on a fresh
+    program folder, its decoder (self.decoder) ended after it."""
+    SESSION_ARGS = ()
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = Session(*cls.SESSION_ARGS)
+        cls.session.prepare()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.finish()
+
+    def setUp(self):
+        self.session.install()
+        self.decoder = None
+
+    def tearDown(self):
+        if self.decoder:
+            self.decoder.terminate()
+            self.decoder.wait()

@@ -15,7 +15,7 @@ import sys
 import time
 import unittest
 
-from program_session import Session
+from program_session import ProgramTest
 
 ROOT, PREFIX, DIST, DRIVER, SIM, OUT = sys.argv[1:7]
 PORT = "COM2"
@@ -107,29 +107,16 @@ class Race:
         return "".join(line + "\r\n" for line in lines).encode("cp1252")
 
 
-class WholeRace(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session(ROOT, PREFIX, DIST, None, SIM, OUT)
-        cls.session.prepare()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.finish()
+class WholeRace(ProgramTest):
+    SESSION_ARGS = (ROOT, PREFIX, DIST, None, SIM, OUT)
 
     def setUp(self):
-        self.session.install()
-        self.decoder = None
+        super().setUp()
         names = [pilot(i) for i in range(CARS)] + [SPECTATOR[0]]
         chips = ["%06d" % (FIRST_TRANSPONDER + i) for i in range(CARS)] + ["%06d" % SPECTATOR[1]]
         self.write("BaseDonnéesNomPilotes.bd", "".join(n + "\r\n" for n in names))
         self.write("BaseDonnéesPuce.bd", "".join(c + "\r\n" for c in chips))
         self.write("RéglagesInterface2.rg", PORT + "\t0\tZelquanodrim\r\n")
-
-    def tearDown(self):
-        if self.decoder:
-            self.decoder.terminate()
-            self.decoder.wait()
 
     def write(self, name, text):
         with open(self.session.path(name), "wb") as f:

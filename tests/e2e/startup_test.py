@@ -10,7 +10,7 @@ import os
 import sys
 import unittest
 
-from program_session import Session
+from program_session import ProgramTest
 
 ROOT, PREFIX, DIST, WATCHER, SIM, OUT = sys.argv[1:7]
 INTERFACE_FILE = "RéglagesInterface2.rg"
@@ -19,24 +19,8 @@ CONFIRM = ("Zelquanodrim", "Etes vous sûr de vouloir fermer l'application ?", "
            "question")
 
 
-class StartUp(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session(ROOT, PREFIX, DIST, WATCHER, SIM, OUT)
-        cls.session.prepare()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.finish()
-
-    def setUp(self):
-        self.session.install()
-        self.decoder = None
-
-    def tearDown(self):
-        if self.decoder:
-            self.decoder.terminate()
-            self.decoder.wait()
+class StartUp(ProgramTest):
+    SESSION_ARGS = (ROOT, PREFIX, DIST, WATCHER, SIM, OUT)
 
     def write_interface(self, content):
         with open(self.session.path(INTERFACE_FILE), "wb") as f:

@@ -357,16 +357,6 @@ TEST_F(EngineStart, FirstTickReadsTheInterfaceSettingsOnce)
     EXPECT_STREQ("ZelquanodrimVQ2Bluetooth", g_decoder_kind);
 }
 
-TEST_F(EngineStart, ConnectedVq2OnUsbArmsTheKeepAlive)
-{
-    plug_decoder("vq2usb");
-    open();
-    tick();
-    EXPECT_EQ(1, g_keepalive_active);
-    EXPECT_EQ(0, g_keepalive_failures);
-    EXPECT_EQ(read_tick_count(), g_keepalive_last_tick);
-}
-
 TEST_F(EngineStart, IdleTickDrainsTheLineUnlessThePilotDialogReadsIt)
 {
     plug_decoder("vq2usb");

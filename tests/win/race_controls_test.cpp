@@ -60,7 +60,7 @@ protected:
     }
 };
 
-TEST_F(RaceControls, NothingWorksBeforeTheFirstGrid)
+TEST_F(RaceControls, NothingWorksBeforeTheFirstGridThenArretOnlyGivesTheControlsBack)
 {
     EXPECT_EQ(0, FLAGS_UP_AT_START);
     press(IDC_START);
@@ -68,7 +68,15 @@ TEST_F(RaceControls, NothingWorksBeforeTheFirstGrid)
     press(IDC_CLEAR);
     EXPECT_TRUE(boxes_.boxes().empty());
     EXPECT_EQ(0, g_results_clean);
+    expect_race_greying(false);
+
+    compose_grid(TWO_CARS);
+    ShowWindow(window_, SW_SHOWMAXIMIZED);
+    UpdateWindow(window_);
+    press(IDC_STOP);
+    EXPECT_TRUE(waits_for_paint(g_board_layout.body));
     EXPECT_TRUE(g_recorded.sounds.empty());
+    EXPECT_EQ(0, g_car_records[0].finished);
     expect_race_greying(false);
 }
 
@@ -124,10 +132,17 @@ TEST_F(RaceControls, AfterARaceOnlyEffacerMakesDepartWorkAgain)
 
     ShowWindow(window_, SW_SHOWMAXIMIZED);
     UpdateWindow(window_);
+    // A results file it cannot write is told; the results are clean all the same.
+    DeleteFileA("DetailResultats.res");
+    ASSERT_TRUE(CreateDirectoryA("DetailResultats.res", NULL));  // a folder in the file's place
     press(IDC_CLEAR);
+    RemoveDirectoryA("DetailResultats.res");
     for (const RECT *area :
          {&g_board_layout.body, &g_board_layout.clocks, &g_board_layout.countdown})
         EXPECT_TRUE(waits_for_paint(*area));
+    ASSERT_EQ(3u, boxes_.boxes().size());
+    EXPECT_EQ("Erreur: impossible d'ouvrir le fichier R\xE9sultats d\xE9taill\xE9s",
+              boxes_.boxes()[2].text);
     EXPECT_EQ(1, g_results_clean);
     EXPECT_EQ(1, g_scan_ready);
     EXPECT_EQ(0, g_car_records[0].finished);
@@ -157,18 +172,6 @@ TEST_F(RaceControls, ArretDuringTheCountdownKeepsTheResultsClean)
 
     press(IDC_START);
     EXPECT_EQ(1, g_race_armed);
-}
-
-TEST_F(RaceControls, ArretWithNothingRunningOnlyGivesTheControlsBack)
-{
-    compose_grid(TWO_CARS);
-    ShowWindow(window_, SW_SHOWMAXIMIZED);
-    UpdateWindow(window_);
-    press(IDC_STOP);
-    EXPECT_TRUE(waits_for_paint(g_board_layout.body));
-    EXPECT_TRUE(g_recorded.sounds.empty());
-    EXPECT_EQ(0, g_car_records[0].finished);
-    expect_race_greying(false);
 }
 
 TEST_F(RaceControls, ArretOfARunningRaceFlagsEveryCarAndSoundsTheHorn)
@@ -236,26 +239,10 @@ TEST_F(RaceControls, DepartReadsTheRaceOptionsAgain)
     EXPECT_EQ(9, g_protection_seconds);
 }
 
-TEST_F(RaceControls, EffacerReportsAResultsFileItCannotWrite)
+TEST_F(RaceControls, RaceKindRadiosAndTheClockResetWriteTheTextsOfTheRaceKind)
 {
-    compose_grid(TWO_CARS);
-    start_race_now();
-    press(IDC_STOP);
-    DeleteFileA("DetailResultats.res");
-    ASSERT_TRUE(CreateDirectoryA("DetailResultats.res", NULL));  // a folder in the file's place
-    press(IDC_CLEAR);
-    ASSERT_EQ(2u, boxes_.boxes().size());
-    EXPECT_EQ("Erreur: impossible d'ouvrir le fichier R\xE9sultats d\xE9taill\xE9s",
-              boxes_.boxes()[1].text);
-    EXPECT_EQ(1, g_results_clean);
-    EXPECT_EQ(0, g_car_records[0].finished);
-    RemoveDirectoryA("DetailResultats.res");
-}
-
-TEST_F(RaceControls, RaceKindRadiosShowTheirEditsAndClockTexts)
-{
-    type(IDC_HOURS, "1");
-    type(IDC_MINUTES, "30");
+    type(IDC_HOURS, "2");
+    type(IDC_MINUTES, "5");
     type(IDC_LAPS, "25");
     press(IDC_RACE_BY_LAPS);
     EXPECT_STREQ(RACE_MODE_LAPS, g_race_mode);
@@ -272,8 +259,25 @@ TEST_F(RaceControls, RaceKindRadiosShowTheirEditsAndClockTexts)
     for (int id : {IDC_HOURS, IDC_MINUTES, IDC_HOURS_LABEL, IDC_MINUTES_LABEL})
         EXPECT_TRUE(visible(id)) << id;
     EXPECT_FALSE(visible(IDC_LAPS));
-    EXPECT_STREQ("1:30:00", g_text_race_length);
+    EXPECT_STREQ("2:05:00", g_text_race_length);
     EXPECT_STREQ("0:00:00", g_text_remaining);
+
+    // The clock of the last race is forgotten.
+    g_remaining_minutes = 3;
+    g_time_up_signalled = 1;
+    g_race_elapsed.seconds = 9;
+    strcpy(g_text_elapsed, "0:03:10");
+    strcpy(g_text_remaining, "0:01:50");
+    reset_race_clock();
+    EXPECT_EQ(0, g_remaining_minutes);
+    EXPECT_EQ(0, g_time_up_signalled);
+    EXPECT_EQ(0, g_race_elapsed.seconds);
+    EXPECT_STREQ("0:00:00", g_text_elapsed);
+    EXPECT_STREQ("0:00:00", g_text_remaining);
+    EXPECT_STREQ("3s", g_text_countdown);
+    g_race_mode[0] = 0;  // a race kind the duration file did not give counts laps
+    reset_race_clock();
+    EXPECT_STREQ("25 tours", g_text_race_length);
 }
 
 TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
@@ -316,27 +320,6 @@ TEST_F(RaceControls, EditsIgnoreEveryNotificationButAChange)
     g_race_minutes = 3;
     SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_MINUTES, EN_KILLFOCUS), 0);
     EXPECT_EQ(3, g_race_minutes);
-}
-
-TEST_F(RaceControls, ResetRaceClockWritesTheTextsOfTheRaceKind)
-{
-    g_remaining_minutes = 3;
-    g_time_up_signalled = 1;
-    g_race_elapsed.seconds = 9;
-    type(IDC_HOURS, "2");
-    type(IDC_MINUTES, "5");
-    press(IDC_RACE_BY_TIME);
-    reset_race_clock();
-    EXPECT_EQ(0, g_remaining_minutes);
-    EXPECT_EQ(0, g_time_up_signalled);
-    EXPECT_EQ(0, g_race_elapsed.seconds);
-    EXPECT_STREQ("2:05:00", g_text_race_length);
-    EXPECT_STREQ("0:00:00", g_text_elapsed);
-    EXPECT_STREQ("0:00:00", g_text_remaining);
-    EXPECT_STREQ("3s", g_text_countdown);
-    g_race_mode[0] = 0;  // a race kind the duration file did not give counts laps
-    reset_race_clock();
-    EXPECT_STREQ("10 tours", g_text_race_length);
 }
 
 TEST_F(RaceControls, OwnChipsTakeTheDatabaseTransponderByName)

@@ -67,14 +67,6 @@ const char *kind_identifier(const char *kind)
     return DECODER_KIND_VQ2_USB;
 }
 
-double now_ms(void)
-{
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 }  // namespace
 
 std::string decoder_time(int32_t ms)

@@ -17,14 +17,6 @@
 
 namespace {
 
-double now_ms(void)
-{
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 // Opens the port behind a running simulator and closes it at the end.
 class Port : public ::testing::Test {
 protected:
@@ -48,21 +40,6 @@ Identified identify(void)
     return result;
 }
 
-// Identifies the decoder that a simulator started with these options plays.
-Identified identify_on(const char *port, const std::string &options)
-{
-    SimulatedDecoder sim(port, options);
-    Identified result = {-1, -1};
-    EXPECT_EQ("", sim.failure());
-    EXPECT_EQ(1, open_com_port(port));
-    if (g_com_handle != INVALID_HANDLE_VALUE) {
-        result = identify();
-        EXPECT_TRUE(sim.wait_for("identify_requests", 1, 1000));
-    }
-    close_com_port();
-    return result;
-}
-
 std::vector<DecoderPassing> g_passings;
 
 void take(const DecoderPassing *passing)
@@ -72,26 +49,24 @@ void take(const DecoderPassing *passing)
 
 const PassingHandover k_race = {take, 1};
 
-// Reads and parses as the engine does, once every 10 ms, for as long as the
-// wanted passings have not all come.
-void read_passings(const char *kind, size_t wanted, int timeout_ms)
-{
-    unsigned char buffer[COM_READ_BUFFER];
-    double end = now_ms() + timeout_ms;
-    while (g_passings.size() < wanted && now_ms() < end) {
-        int32_t count = 0;
-        if (read_com_port(buffer, COM_READ_MAX, &count) && count > 0) {
-            parse_stream_bytes(buffer, count, kind, &k_race);
-        }
-        Sleep(10);
-    }
-}
-
-void start_parser(void)
+// A fresh parser reads and parses as the engine does, once every 10 ms, for
+// as long as the wanted passings have not all come; returns the largest read.
+int32_t read_passings(const char *kind, size_t wanted, double timeout_ms)
 {
     g_passings.clear();
     g_stream_count = 0;
     g_stream_ready = 0;
+    unsigned char buffer[COM_READ_BUFFER];
+    int32_t largest = 0;
+    for (double end = now_ms() + timeout_ms; g_passings.size() < wanted && now_ms() < end;
+         Sleep(10)) {
+        int32_t count = 0;
+        if (read_com_port(buffer, COM_READ_MAX, &count) && count > 0) {
+            parse_stream_bytes(buffer, count, kind, &k_race);
+            largest = std::max(largest, count);
+        }
+    }
+    return largest;
 }
 
 TEST_F(Port, OpenFailsWhereNoDecoderIs)
@@ -115,25 +90,23 @@ TEST_F(Port, OpenFailsWhereNoDecoderIs)
     EXPECT_EQ(1, close_com_port());
 }
 
-TEST_F(Port, IdentifyFindsAVq2OnUsb)
+TEST_F(Port, IdentifyTellsEachDecoderKindWithItsSerialNumber)
 {
-    Identified found = identify_on("COM10", "--kind vq2usb --serial 258");
-    EXPECT_EQ(IDENTIFY_KIND_USB, found.kind);
-    EXPECT_EQ(258, found.serial_number);
-}
-
-TEST_F(Port, IdentifyFindsAVq2OnBluetooth)
-{
-    Identified found = identify_on("COM11", "--kind vq2bt --serial 42");
-    EXPECT_EQ(IDENTIFY_KIND_BLUETOOTH, found.kind);
-    EXPECT_EQ(42, found.serial_number);
-}
-
-TEST_F(Port, IdentifyHearsNothingFromAVq1WithinItsWindow)
-{
-    Identified found = identify_on("COM12", "--kind vq1");
-    EXPECT_EQ(IDENTIFY_NO_ANSWER, found.kind);
-    EXPECT_EQ(0, found.serial_number);
+    const struct {
+        const char *port, *options;
+        int32_t kind, serial_number;
+    } decoders[] = {{"COM10", "--kind vq2usb --serial 258", IDENTIFY_KIND_USB, 258},
+                    {"COM11", "--kind vq2bt --serial 42", IDENTIFY_KIND_BLUETOOTH, 42},
+                    {"COM12", "--kind vq1", IDENTIFY_NO_ANSWER, 0}};  // a VQ1 stays silent
+    for (const auto &d : decoders) {
+        SimulatedDecoder sim(d.port, d.options);
+        open_on(sim, d.port);
+        const Identified found = identify();
+        EXPECT_TRUE(sim.wait_for("identify_requests", 1, 1000)) << d.options;
+        EXPECT_EQ(d.kind, found.kind) << d.options;
+        EXPECT_EQ(d.serial_number, found.serial_number) << d.options;
+        close_com_port();
+    }
 }
 
 // A clock in ms that gives the readings of its script in turn (then one more),
@@ -294,9 +267,7 @@ TEST_F(Port, UnpluggedDecoderWritesNothingAndAFreshOpenFindsItBack)
     EXPECT_EQ(REQUEST_LENGTH, written);
 
     sim.command("vanish");
-    double end = now_ms() + 2000;
-    while (sim.value("present") != "0" && now_ms() < end) {
-        Sleep(5);
+    for (double end = now_ms() + 2000; sim.value("present") != "0" && now_ms() < end; Sleep(5)) {
     }
     ASSERT_EQ("0", sim.value("present"));
     // Two keep-alives in a row, as the link supervision sends them.
@@ -324,7 +295,6 @@ TEST_F(Port, Vq2PassingsReachTheParserWithTheirTextAndDecoderTime)
 {
     SimulatedDecoder sim("COM18", "--kind vq2usb");
     open_on(sim, "COM18");
-    start_parser();
     sim.command("pass 4660 1:02:03.456");
     sim.command("pass 7 0:00:00.000");
     sim.command("split 4 50");
@@ -343,7 +313,6 @@ TEST_F(Port, Vq1PassingReachesTheParserWithTheCounterOfItsArrival)
 {
     SimulatedDecoder sim("COM19", "--kind vq1");
     open_on(sim, "COM19");
-    start_parser();
     int64_t before = read_performance_counter();
     sim.command("pass 258");
     read_passings(DECODER_KIND_VQ1, 1, 3000);
@@ -398,19 +367,10 @@ TEST_F(Port, ContinuousPassingsAtTheLineRateAllArriveIntact)
     ASSERT_NE("", path);
     SimulatedDecoder sim("COM21", "--kind vq2usb --baud 9600 --wait-reset --scenario \"" + path + "\"");
     open_on(sim, "COM21");
-    start_parser();
     sim.command("play");
-    double start = now_ms();
-    unsigned char buffer[COM_READ_BUFFER];
-    int32_t largest_read = 0;
-    for (double end = start + seconds * 3000.0 + 10000; g_passings.size() < lines && now_ms() < end;
-         Sleep(10)) {
-        int32_t count = 0;
-        if (read_com_port(buffer, COM_READ_MAX, &count) && count > 0) {
-            parse_stream_bytes(buffer, count, DECODER_KIND_VQ2_USB, &k_race);
-            largest_read = std::max(largest_read, count);
-        }
-    }
+    const double start = now_ms();
+    const int32_t largest_read =
+        read_passings(DECODER_KIND_VQ2_USB, lines, seconds * 3000.0 + 10000);
     printf("%zu passings at 9600 baud in %.1f s, largest read %d bytes\n", g_passings.size(),
            (now_ms() - start) / 1000, largest_read);
     ASSERT_EQ(lines, g_passings.size());

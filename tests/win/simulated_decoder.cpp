@@ -24,14 +24,6 @@ std::string windows_path(const std::string &unix_path)
     return path;
 }
 
-double seconds_now(void)
-{
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Files of this process alone: a simulator left by a test that died cannot
 // answer for this one.
 std::string process_files(const std::string &link)
@@ -46,6 +38,14 @@ std::string simulator_path(void)
 }
 
 }  // namespace
+
+double now_ms(void)
+{
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
 
 std::string mapped_port_path(const char *port)
 {
@@ -100,8 +100,8 @@ SimulatedDecoder::~SimulatedDecoder()
         return;
     }
     command("quit");
-    double end = seconds_now() + 3;
-    while (value("running") == "1" && seconds_now() < end) {
+    double end = now_ms() + 3000;
+    while (value("running") == "1" && now_ms() < end) {
         Sleep(5);
     }
     DeleteFileA(windows_path(files_ + ".status").c_str());
@@ -148,8 +148,8 @@ long long SimulatedDecoder::count(const char *key) const
 
 bool SimulatedDecoder::wait_for(const char *key, long long at_least, int timeout_ms) const
 {
-    double end = seconds_now() + timeout_ms / 1000.0;
-    while (seconds_now() < end) {
+    double end = now_ms() + timeout_ms;
+    while (now_ms() < end) {
         if (count(key) >= at_least) {
             return true;
         }

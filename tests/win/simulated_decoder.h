@@ -31,6 +31,8 @@ private:
     std::string failure_;
 };
 
+// The performance counter in ms: the tests' deadlines.
+double now_ms(void);
 // The Unix path that the prefix maps the port to, or "" when it maps none.
 std::string mapped_port_path(const char *port);
 // Writes a scenario for the port's next simulator (--scenario PATH) and
