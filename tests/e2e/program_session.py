@@ -34,7 +34,7 @@ class Session:
                        env=self.env, check=True, stdout=subprocess.DEVNULL)
         subprocess.run([os.path.join(self.root, "tools", "wine", "map-com-port")],
                        env=self.env, check=True)
-        subprocess.run([self.wine_env, "sh", "-c", "wineserver -p </dev/null >/dev/null 2>&1"],
+        subprocess.run([os.path.join(self.root, "tools", "wine", "start-server")],
                        env=self.env, check=True)
         os.makedirs(self.work, exist_ok=True)
         os.makedirs(self.out, exist_ok=True)
