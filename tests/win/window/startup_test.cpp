@@ -36,7 +36,9 @@ ReadBack read_back(int32_t connected_before)
     kind[DECODER_KIND_SIZE - 1] = 0;
     int32_t connected = connected_before;
     const int32_t result = read_interface_settings(port, &connected, kind);
-    return {result, port, connected, kind};
+    // Read within the fields: a name that fills its field has lost its end.
+    return {result, std::string(port, strnlen(port, sizeof port)), connected,
+            std::string(kind, strnlen(kind, sizeof kind))};
 }
 
 TEST_F(InterfaceFile, WrittenLineReadsBack)
