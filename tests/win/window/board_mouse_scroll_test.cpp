@@ -10,12 +10,10 @@ namespace {
 
 class BoardTest : public MainWindowTest {
 protected:
-    // Creates the window with the column fonts at the height that makes
-    // exactly `fit` rows fit on the board of this screen.
-    void create_with_rows_fitting(int32_t fit)
+    // Sets the column fonts to the height that makes exactly `fit` rows fit
+    // on the board of this screen.
+    void fit_rows(int32_t fit)
     {
-        write_all_files(test_display_settings(-16));
-        ASSERT_TRUE(create_window(true));
         for (int32_t height = -8; height > -80; height--) {
             for (int32_t s = 0; s < FONT_SLOTS; s++)
                 g_display_settings.fonts[s].height = height;
@@ -33,12 +31,6 @@ protected:
                      reinterpret_cast<LPARAM>(g_board_scrollbar));
     }
 
-    bool board_is_waiting_for_paint()
-    {
-        RECT r;
-        return GetUpdateRect(window_, &r, FALSE) != 0;
-    }
-
     SCROLLINFO scroll_state()
     {
         SCROLLINFO s = {sizeof s, SIF_ALL, 0, 0, 0, 0, 0};
@@ -47,7 +39,9 @@ protected:
     }
 };
 
-TEST_F(BoardTest, BeforeAnyLayoutTheBoardHasNoRowsAndNoScrollBar)
+// Before any layout the board has no rows and the bar is hidden; twenty cars
+// on twelve rows scroll by eight; twelve cars hide the bar again.
+TEST_F(BoardTest, TheBarShowsWhenTheCarsOutnumberTheRowsThatFit)
 {
     write_all_files(test_display_settings(-16));
     ASSERT_TRUE(create_window(true));
@@ -59,12 +53,9 @@ TEST_F(BoardTest, BeforeAnyLayoutTheBoardHasNoRowsAndNoScrollBar)
     MapWindowPoints(0, window_, reinterpret_cast<POINT *>(&bar), 2);
     EXPECT_EQ(std::vector<LONG>({bar.left, bar.top, bar.right, bar.bottom}),
               std::vector<LONG>({10, 145, 10 + 1600 / 80, 610}));
-}
 
-TEST_F(BoardTest, TwentyCarsOnTwelveRowsScrollByEight)
-{
     set_up_cars(20);
-    create_with_rows_fitting(12);
+    fit_rows(12);
     EXPECT_EQ(g_board_visible_rows, 12);
     EXPECT_TRUE(IsWindowVisible(g_board_scrollbar));
     EXPECT_EQ(scroll_state().nMax, 8);
@@ -72,16 +63,16 @@ TEST_F(BoardTest, TwentyCarsOnTwelveRowsScrollByEight)
 
     scroll(SB_LINEUP);
     EXPECT_EQ(g_board_scroll_info.nPos, 0);
-    EXPECT_FALSE(board_is_waiting_for_paint());
+    EXPECT_FALSE(GetUpdateRect(window_, 0, FALSE));
 
     scroll(SB_PAGEDOWN);
     EXPECT_EQ(g_board_scroll_info.nPos, 8);  // rows 9 to 20
     EXPECT_EQ(scroll_state().nPos, 8);
-    EXPECT_TRUE(board_is_waiting_for_paint());
+    EXPECT_TRUE(GetUpdateRect(window_, 0, FALSE));
 
     scroll(SB_LINEDOWN);
     EXPECT_EQ(g_board_scroll_info.nPos, 8);
-    EXPECT_FALSE(board_is_waiting_for_paint());
+    EXPECT_FALSE(GetUpdateRect(window_, 0, FALSE));
 
     scroll(SB_LINEUP);
     EXPECT_EQ(g_board_scroll_info.nPos, 7);
@@ -91,14 +82,8 @@ TEST_F(BoardTest, TwentyCarsOnTwelveRowsScrollByEight)
     EXPECT_EQ(g_board_scroll_info.nPos, 3);
     scroll(SB_THUMBTRACK, 5);
     EXPECT_EQ(g_board_scroll_info.nPos, 3);
-}
 
-TEST_F(BoardTest, CarsThatAllFitHideTheScrollBar)
-{
-    set_up_cars(20);
-    create_with_rows_fitting(12);
-    scroll(SB_PAGEDOWN);
-    set_up_cars(12);  // as many cars as rows: nothing to scroll
+    set_up_cars(12);
     ValidateRect(window_, 0);
     relayout_board();
     RECT update;  // the board and the race title above it are repainted
@@ -150,8 +135,23 @@ protected:
     int32_t band_y_ = 0;
 };
 
-TEST_F(ColumnDragTest, NarrowingBelowZeroGivesFiveNotZero)
+// The pixels dragged add to the width unscaled; below 0 it becomes 5, above
+// 999 it stops there. Widening repaints past the board's new right edge.
+TEST_F(ColumnDragTest, PixelsDraggedAddToTheWidthWithinFiveAnd999)
 {
+    ValidateRect(window_, 0);
+    drag(1, border(1) + 1 + 40, band_y_);
+    EXPECT_EQ(g_column_widths[1], 170);
+    RECT update;
+    GetUpdateRect(window_, &update, FALSE);
+    EXPECT_EQ(update.right, 865 + 110 + 200);  // S is now 865
+    drag(1, border(1) + 1 - 30, band_y_);
+    EXPECT_EQ(g_column_widths[1], 140);
+
+    drag(2, border(2) + 1 + 1135, band_y_);
+    EXPECT_EQ(g_display_settings.column_widths[2], 999);
+    EXPECT_EQ(g_column_widths[2], 999);
+
     drag(3, border(3) + 1 - 50, band_y_);
     EXPECT_EQ(g_display_settings.column_widths[3], 5);
     EXPECT_EQ(g_column_widths[3], 5);
@@ -160,48 +160,25 @@ TEST_F(ColumnDragTest, NarrowingBelowZeroGivesFiveNotZero)
     EXPECT_EQ(g_column_widths[3], 0);
 }
 
-TEST_F(ColumnDragTest, WideningStopsAt999)
-{
-    drag(2, border(2) + 1 + 1135, band_y_);
-    EXPECT_EQ(g_display_settings.column_widths[2], 999);
-    EXPECT_EQ(g_column_widths[2], 999);
-}
-
-// Widening repaints past the new right edge of the board (S becomes 865).
-TEST_F(ColumnDragTest, PixelsDraggedAddToTheWidthUnscaled)
-{
-    ValidateRect(window_, 0);
-    drag(1, border(1) + 1 + 40, band_y_);
-    EXPECT_EQ(g_column_widths[1], 170);
-    RECT update;
-    GetUpdateRect(window_, &update, FALSE);
-    EXPECT_EQ(update.right, 865 + 110 + 200);
-    drag(1, border(1) + 1 - 30, band_y_);
-    EXPECT_EQ(g_column_widths[1], 140);
-}
-
-TEST_F(ColumnDragTest, ReleaseBelowTheHeaderBandChangesNothing)
-{
-    drag(3, border(3) + 100, g_board_layout.header.bottom + 20);
-    EXPECT_EQ(g_column_widths[3], 30);
-    EXPECT_EQ(g_display_settings.column_widths[3], 30);
-    EXPECT_EQ(g_column_dragging, 0);
-}
-
-TEST_F(ColumnDragTest, PressAwayFromABorderStartsNoDrag)
+// A press away from a border or on the band's edge starts no drag; a release
+// below the band ends one and changes nothing; of two borders within reach
+// the right one is dragged.
+TEST_F(ColumnDragTest, OnlyABorderInTheHeaderBandIsDragged)
 {
     mouse(WM_MOUSEMOVE, border(3) + 10, band_y_);
     mouse(WM_LBUTTONDOWN, border(3) + 10, band_y_);
     EXPECT_EQ(g_column_dragging, 0);
     for (LONG edge : {g_board_layout.header.top, g_board_layout.header.bottom}) {
-        mouse(WM_MOUSEMOVE, border(3), edge);  // on the band's edge: outside
+        mouse(WM_MOUSEMOVE, border(3), edge);
         mouse(WM_LBUTTONDOWN, border(3), edge);
         EXPECT_EQ(g_column_dragging, 0);
     }
-}
 
-TEST_F(ColumnDragTest, OfTwoBordersWithinReachTheRightOneIsDragged)
-{
+    drag(3, border(3) + 100, g_board_layout.header.bottom + 20);
+    EXPECT_EQ(g_column_widths[3], 30);
+    EXPECT_EQ(g_display_settings.column_widths[3], 30);
+    EXPECT_EQ(g_column_dragging, 0);
+
     g_display_settings.column_widths[4] = 2;
     g_column_widths[4] = 2;
     mouse(WM_MOUSEMOVE, border(3) + 1, band_y_);
