@@ -160,30 +160,16 @@ protected:
     LONG width_ = 0, height_ = 0;
 };
 
-int channel_at(int top, int bottom, int j, int lines)
-{
-    return top - MulDiv(j, top - bottom, lines);
-}
-
 COLORREF gradient_at(COLORREF top, COLORREF bottom, int j, int lines)
 {
-    return RGB(channel_at(GetRValue(top), GetRValue(bottom), j, lines),
-               channel_at(GetGValue(top), GetGValue(bottom), j, lines),
-               channel_at(GetBValue(top), GetBValue(bottom), j, lines));
+    auto at = [&](int t, int b) { return t - MulDiv(j, t - b, lines); };
+    return RGB(at(GetRValue(top), GetRValue(bottom)), at(GetGValue(top), GetGValue(bottom)),
+               at(GetBValue(top), GetBValue(bottom)));
 }
 
-TEST_F(PainterTest, EqualHeaderColoursGiveAPlainHeaderAndPositionColumn)
-{
-    g_display_settings.colours[COLOUR_HEADER_BOTTOM] = g_display_settings.colours[COLOUR_HEADER_TOP];
-    paint();
-    const RECT &h = g_board_layout.header;
-    EXPECT_EQ(pixel(h.left + 3, h.top + 3), RGB(60, 80, 120));
-    EXPECT_EQ(pixel(h.left + 3, h.bottom - 3), RGB(60, 80, 120));
-    const RECT &p = g_board_layout.position_column;
-    EXPECT_EQ(pixel(p.left + 3, row_top(2) + 3), RGB(255, 255, 200));
-}
-
-TEST_F(PainterTest, DifferentHeaderColoursGiveGradients)
+// Different header colours give gradients, equal ones a plain header and
+// a plain position column.
+TEST_F(PainterTest, HeaderAndPositionColumnAreGradientsUnlessTheHeaderColoursAreEqual)
 {
     paint();
     const RECT &h = g_board_layout.header;
@@ -199,22 +185,18 @@ TEST_F(PainterTest, DifferentHeaderColoursGiveGradients)
             const int rg = 255 - MulDiv(j, 40, hh);
             EXPECT_EQ(pixel(p.left + 3, row_top(row) + j), RGB(rg, rg, 255 - MulDiv(j, 95, hh)));
         }
-}
 
-TEST_F(PainterTest, StyleZeroRunsOneGradientOverAllRows)
-{
-    g_display_settings.board_style = 0;
+    g_display_settings.colours[COLOUR_HEADER_BOTTOM] = g_display_settings.colours[COLOUR_HEADER_TOP];
     paint();
-    const RECT &b = g_board_layout.body;
-    const int lines = b.bottom - b.top;
-    for (int row : {0, 2, 5}) {
-        const int j = row_top(row) + g_board_row_height / 2 - b.top;
-        EXPECT_EQ(pixel(b.left + 3, b.top + j),
-                  gradient_at(RGB(255, 255, 255), RGB(160, 180, 220), j, lines)) << j;
-    }
+    EXPECT_EQ(pixel(h.left + 3, h.top + 3), RGB(60, 80, 120));
+    EXPECT_EQ(pixel(h.left + 3, h.bottom - 3), RGB(60, 80, 120));
+    EXPECT_EQ(pixel(p.left + 3, row_top(2) + 3), RGB(255, 255, 200));
 }
 
-TEST_F(PainterTest, StyleOneRunsAGradientInEachRow)
+// Style 1 runs a gradient in each row, style 0 one over all rows, another
+// leaves the rows on the board background; equal row colours fill the body
+// whatever the style.
+TEST_F(PainterTest, TheBoardStyleChoosesTheRowsGradients)
 {
     paint();
     const RECT &b = g_board_layout.body;
@@ -223,44 +205,44 @@ TEST_F(PainterTest, StyleOneRunsAGradientInEachRow)
         for (int j : {3, hh / 2, hh - 3})
             EXPECT_EQ(pixel(b.left + 3, row_top(row) + j),
                       gradient_at(RGB(255, 255, 255), RGB(160, 180, 220), j, hh)) << row;
-}
 
-TEST_F(PainterTest, OtherStylesLeaveTheRowsOnTheBoardBackground)
-{
+    g_display_settings.board_style = 0;
+    paint();
+    for (int row : {0, 2, 5}) {
+        const int j = row_top(row) + g_board_row_height / 2 - b.top;
+        EXPECT_EQ(pixel(b.left + 3, b.top + j),
+                  gradient_at(RGB(255, 255, 255), RGB(160, 180, 220), j, b.bottom - b.top)) << j;
+    }
+
     g_display_settings.board_style = 2;
     paint();
-    EXPECT_EQ(pixel(g_board_layout.body.left + 3, row_top(1) + 4), RGB(20, 30, 60));
-    // Equal row colours fill the body whatever the style.
+    EXPECT_EQ(pixel(b.left + 3, row_top(1) + 4), RGB(20, 30, 60));
     g_display_settings.colours[COLOUR_ROWS_BOTTOM] = g_display_settings.colours[COLOUR_ROWS_TOP];
     paint();
-    EXPECT_EQ(pixel(g_board_layout.body.left + 3, row_top(1) + 4), RGB(255, 255, 255));
+    EXPECT_EQ(pixel(b.left + 3, row_top(1) + 4), RGB(255, 255, 255));
 }
 
-// The highlight covers that cell only, wherever the board is scrolled.
-TEST_F(PainterTest, JustRecordedGridNumberIsHighlighted)
+// A highlight covers its cell only, wherever the board is scrolled; the race
+// best lap wins over a personal best.
+TEST_F(PainterTest, HighlightedCellsAreTheRowsOwn)
 {
     g_board_rows[1].just_recorded = 1;
-    paint();
-    EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 1)), 20);
-    EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 0)) + count_in(RGB(255, 200, 0), cell(0, 2)), 0);
-    g_board_scroll_info.nPos = 1;  // board rows 2 to 7 shown
-    paint();
-    EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 0)), 20);
-    EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 1)), 0);
-}
-
-TEST_F(PainterTest, RaceBestLapWinsOverAPersonalBest)
-{
     strcpy(g_board_rows[0].best_lap_text, "12.345");
     strcpy(g_board_rows[2].best_lap_text, "13.456");
     g_board_rows[0].holds_race_best = 1;
     g_board_rows[0].new_personal_best = 1;
     g_board_rows[2].new_personal_best = 1;
     paint();
+    EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 1)), 20);
+    EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 0)) + count_in(RGB(255, 200, 0), cell(0, 2)), 0);
     EXPECT_GT(count_in(RGB(200, 0, 200), cell(7, 0)), 20);
     EXPECT_EQ(count_in(RGB(0, 200, 0), cell(7, 0)), 0);
     EXPECT_GT(count_in(RGB(0, 200, 0), cell(7, 2)), 20);
     EXPECT_EQ(count_in(RGB(200, 0, 200), cell(7, 2)), 0);
+    g_board_scroll_info.nPos = 1;  // board rows 2 to 7 shown
+    paint();
+    EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 0)), 20);
+    EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 1)), 0);
 }
 
 // Each column's field in the first row and its header, where they stand with
@@ -324,20 +306,6 @@ TEST_F(PainterTest, EachColumnPaintsItsFieldAndHeaderAtTheirPlacesInItsSlot)
     }
 }
 
-// Underlined, so that its left end is exactly where the text starts.
-TEST_F(PainterTest, RaceNameIsWrittenInItsSlotOnItsBackground)
-{
-    strcpy(g_race_name, "Finale A");
-    g_display_settings.fonts[0].underline = 1;
-    paint();
-    const RECT &t = g_board_layout.race_title;
-    const Ink name = ink(RGB(200, 0, 0), t);
-    expect_text(name, t.left + 5, t.top, TA_LEFT, "Finale A", {-20, "Arial", 1});
-    EXPECT_GE(count_in(RGB(200, 0, 0), {t.left, name.bottom, t.right, name.bottom + 1}),
-              name.right - name.left - 1);
-    EXPECT_GT(count_in(RGB(90, 0, 90), t), 100);
-}
-
 // A screen of another shape than the window's, painted straight into it:
 // across by 1280/1600, down by 800/900, so a row of 45 is 40 pixels.
 TEST_F(PainterTest, AnotherScreenShapeScalesAcrossByTheWidthAndDownByTheHeight)
@@ -381,9 +349,13 @@ TEST_F(PainterTest, AnotherScreenShapeScalesAcrossByTheWidthAndDownByTheHeight)
                 {28, "Arial Black", 0});  // the race length, its font 35 * 4 / 5
 }
 
-// Right-aligned, their right ends stay put as the texts grow.
-TEST_F(PainterTest, ClocksAndCountdownAreRightAlignedAtTheirPlaces)
+// The clocks and the countdown are right-aligned: their right ends stay put
+// as the texts grow. The race name is underlined, so that its left end is
+// exactly where the text starts.
+TEST_F(PainterTest, ClocksCountdownAndRaceNameStandAtTheirPlaces)
 {
+    strcpy(g_race_name, "Finale A");
+    g_display_settings.fonts[0].underline = 1;
     const LONG left = g_board_layout.clocks.left, countdown = g_board_layout.countdown.left;
     const Font clock = {35, "Arial Black", 0}, countdown_font = {30, "Arial", 0};
     const struct {
@@ -406,6 +378,12 @@ TEST_F(PainterTest, ClocksAndCountdownAreRightAlignedAtTheirPlaces)
             expect_text(ink(c.colour, {c.from, c.y, c.x + 10, 790}), c.x, c.y, TA_RIGHT, c.text,
                         c.font);
     }
+    const RECT &t = g_board_layout.race_title;
+    const Ink name = ink(RGB(200, 0, 0), t);
+    expect_text(name, t.left + 5, t.top, TA_LEFT, "Finale A", {-20, "Arial", 1});
+    EXPECT_GE(count_in(RGB(200, 0, 0), {t.left, name.bottom, t.right, name.bottom + 1}),
+              name.right - name.left - 1);
+    EXPECT_GT(count_in(RGB(90, 0, 90), t), 100);
 }
 
 // The title and version show only where no row covers them, in the board's
