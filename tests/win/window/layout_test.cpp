@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -16,12 +17,11 @@ const int32_t WIDTHS[BOARD_COLUMNS] = {75, 330, 85, 165, 165, 165, 160, 160, 110
 
 void expect_rect(const RECT &r, LONG left, LONG top, LONG right, LONG bottom)
 {
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.right, right);
-    EXPECT_EQ(r.bottom, bottom);
+    EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
+              std::vector<LONG>({left, top, right, bottom}));
 }
 
+// With no rows the body and the position column have no height.
 TEST(BoardLayout, ReferenceScreenUsesTheReferenceValuesAsPixels)
 {
     BoardLayout l;
@@ -33,10 +33,14 @@ TEST(BoardLayout, ReferenceScreenUsesTheReferenceValuesAsPixels)
     expect_rect(l.race_title, 30, 60, 610, 110);
     expect_rect(l.clocks, 50, 730, 480, 780);
     expect_rect(l.countdown, 640, 730, 730, 770);
+    fill_board_layout(&l, 1600, 900, WIDTHS, 0, 0);
+    expect_rect(l.position_column, 35, 145, 75, 145);
+    expect_rect(l.body, 75, 145, 1415 + 100 + 10, 145);
 }
 
-// Across scales by the width, down by the height, each truncated.
-TEST(BoardLayout, LargerScreenScalesEveryValueAndTruncates)
+// Across scales by the width, down by the height, each truncated; huge
+// widths from a file do not overflow.
+TEST(BoardLayout, OtherScreensScaleEveryValueAndTruncate)
 {
     BoardLayout l;
     fill_board_layout(&l, 1920, 1080, WIDTHS, 20, 10);
@@ -49,22 +53,8 @@ TEST(BoardLayout, LargerScreenScalesEveryValueAndTruncates)
     expect_rect(l.race_title, 26, 61, 466, 125);
     expect_rect(l.clocks, 40, 830, 384, 887);
     expect_rect(l.countdown, 528, 830, 618, 876);
-}
-
-TEST(BoardLayout, NoRowsGiveNoBodyHeight)
-{
-    BoardLayout l;
-    fill_board_layout(&l, 1600, 900, WIDTHS, 0, 0);
-    EXPECT_EQ(l.body.bottom, l.body.top);
-    EXPECT_EQ(l.position_column.bottom, l.position_column.top);
-}
-
-TEST(BoardLayout, HugeWidthsFromAFileDoNotOverflow)
-{
-    const int32_t huge[BOARD_COLUMNS] = {2000000000, 2000000000, 2000000000, 2000000000,
-                                         2000000000, 2000000000, 2000000000, 2000000000,
-                                         2000000000};
-    BoardLayout l;
+    int32_t huge[BOARD_COLUMNS];
+    std::fill_n(huge, BOARD_COLUMNS, 2000000000);
     fill_board_layout(&l, 1920, 1080, huge, 20, 10);
     EXPECT_GT(l.board.right, l.board.left);
 }
