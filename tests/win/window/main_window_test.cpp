@@ -2,7 +2,6 @@
 // reads and writes, the boxes it shows, and the state its controls start in.
 #include <gtest/gtest.h>
 
-#include <stdio.h>
 #include <string.h>
 
 #include "resource_ids.h"
@@ -41,15 +40,14 @@ TEST_F(MainWindowTest, EveryMissingFileAtCreationHasItsOwnBoxAndTheWindowRunsOn)
         EXPECT_EQ(b[i].hand_icon, i < 5) << i;
         EXPECT_EQ(b[i].owner, window_);
     }
-    // Nothing was read: no race mode, so the race counts laps.
-    char laps[16];
-    snprintf(laps, sizeof laps, "%d tours", static_cast<int>(g_race_laps));
-    EXPECT_STREQ(g_text_race_length, laps);
+    // Nothing was read: no race mode, so the race counts laps, and the laps
+    // edit's 0 becomes 1.
+    EXPECT_STREQ(g_text_race_length, "1 tours");
     EXPECT_STREQ(g_text_remaining, "");
     EXPECT_TRUE(IsWindow(window_));
 }
 
-TEST_F(MainWindowTest, RaceByTimeStartsWithItsLengthAndTheTimeControls)
+TEST_F(MainWindowTest, RaceByTimeOrByLapsStartsWithItsLengthAndItsControls)
 {
     write_all_files(test_display_settings(-16));
     ASSERT_TRUE(create_window());
@@ -71,7 +69,6 @@ TEST_F(MainWindowTest, RaceByTimeStartsWithItsLengthAndTheTimeControls)
     EXPECT_FALSE(shown(window_, IDC_LAPS_LABEL));
     EXPECT_FALSE(shown(window_, IDC_SCAN));
     EXPECT_FALSE(shown(window_, IDC_SCAN_STATUS));
-    EXPECT_FALSE(IsWindowVisible(g_board_scrollbar));
 
     EXPECT_STREQ(g_text_race_length, "1:05:00");
     EXPECT_STREQ(g_text_elapsed, "0:00:00");
@@ -81,11 +78,9 @@ TEST_F(MainWindowTest, RaceByTimeStartsWithItsLengthAndTheTimeControls)
     EXPECT_STREQ(g_pilot_records[1].name, "Bruno");
     EXPECT_STREQ(g_pilot_records[1].transponder, "000102");
     EXPECT_EQ(g_column_widths[1], 330);
-}
 
-TEST_F(MainWindowTest, RaceByLapsShowsTheLapControlsAndNoRemainingTime)
-{
-    write_all_files(test_display_settings(-16));
+    // By laps: the lap controls instead, and no remaining time.
+    destroy_window();
     write_file("DureeCourse.txt", "MODECOURSETours\r\n1\r\n5\r\n25\r\n12\r\n");
     ASSERT_TRUE(create_window());
     ShowWindow(window_, SW_SHOW);
@@ -100,10 +95,12 @@ TEST_F(MainWindowTest, RaceByLapsShowsTheLapControlsAndNoRemainingTime)
     EXPECT_STREQ(g_text_countdown, "12s");
 }
 
-TEST_F(MainWindowTest, ControlsGetTheBoldArialExceptRadiosAndBitmapButtons)
+// Each race button shows its own picture of the program's resources; the
+// erased window shows the background colour of the display settings.
+TEST_F(MainWindowTest, ControlsGetTheBoldArialAndTheirBitmapsAndTheWindowItsBackground)
 {
     write_all_files(test_display_settings(-16));
-    ASSERT_TRUE(create_window());
+    ASSERT_TRUE(create_window(true));
     const LRESULT font = reinterpret_cast<LRESULT>(g_control_font);
     for (int id : {IDC_START_LABEL, IDC_STOP_LABEL, IDC_CLEAR_LABEL, IDC_DURATION_GROUP,
                    IDC_CLOCK_GROUP, IDC_COUNTDOWN_GROUP, IDC_TRANSPONDER_MODE_GROUP, IDC_SCAN,
@@ -118,26 +115,18 @@ TEST_F(MainWindowTest, ControlsGetTheBoldArialExceptRadiosAndBitmapButtons)
     EXPECT_EQ(f.lfHeight, 16);
     EXPECT_EQ(f.lfWeight, 700);
     EXPECT_STREQ(f.lfFaceName, "Arial");
-}
 
-// Each race button shows its own picture of the program's resources.
-TEST_F(MainWindowTest, RaceButtonsShowTheProgramsBitmaps)
-{
-    write_all_files(test_display_settings(-16));
-    ASSERT_TRUE(create_window());
-    auto bits = [](HBITMAP b) {
-        std::string s(GetBitmapBits(b, 0, 0), 0);
-        GetBitmapBits(b, static_cast<LONG>(s.size()), &s[0]);
-        return s;
-    };
     for (auto button : {std::make_pair(IDC_START, IDB_START), std::make_pair(IDC_STOP, IDB_STOP),
-                        std::make_pair(IDC_CLEAR, IDB_CLEAR)}) {
-        HBITMAP own = LoadBitmapA(g_hinstance, MAKEINTRESOURCEA(button.second));
-        EXPECT_EQ(bits(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
+                        std::make_pair(IDC_CLEAR, IDB_CLEAR)})
+        EXPECT_EQ(picture(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
                       window_, button.first, BM_GETIMAGE, IMAGE_BITMAP, 0))),
-                  bits(own)) << button.first;
-        DeleteObject(own);
-    }
+                  picture(button.second)) << button.first;
+
+    HDC dc = GetDC(window_);
+    RECT client;
+    GetClientRect(window_, &client);
+    EXPECT_EQ(GetPixel(dc, client.right - 40, client.bottom - 10), RGB(210, 210, 210));
+    ReleaseDC(window_, dc);
 }
 
 TEST_F(MainWindowTest, DestructionSavesSettingsLengthAndAnEmptyResultsFile)
@@ -189,7 +178,7 @@ TEST_F(MainWindowTest, EveryFileThatCannotBeWrittenAtExitHasItsOwnBox)
         EXPECT_EQ(boxes_.boxes()[i].hand_icon, i > 1) << i;
 }
 
-TEST_F(MainWindowTest, CloseIsRefusedWhileARaceOrScanRuns)
+TEST_F(MainWindowTest, CloseIsRefusedWhileARaceOrScanRunsAndOtherwiseOnlyYesEndsIt)
 {
     write_all_files(test_display_settings(-16));
     ASSERT_TRUE(create_window());
@@ -208,12 +197,8 @@ TEST_F(MainWindowTest, CloseIsRefusedWhileARaceOrScanRuns)
         EXPECT_FALSE(b.yes_no);
         EXPECT_TRUE(IsWindow(window_));
     }
-}
 
-TEST_F(MainWindowTest, CloseAsksAndOnlyYesEndsTheProgram)
-{
-    write_all_files(test_display_settings(-16));
-    ASSERT_TRUE(create_window());
+    boxes_.clear();
     g_scan_active = 1;  // a scan switched on but not learning nor verifying does not block
     boxes_.answer(IDNO);
     SendMessageA(window_, WM_CLOSE, 0, 0);
@@ -230,17 +215,6 @@ TEST_F(MainWindowTest, CloseAsksAndOnlyYesEndsTheProgram)
     MSG m;
     EXPECT_TRUE(PeekMessageA(&m, 0, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(m.wParam, 0u);
-}
-
-TEST_F(MainWindowTest, ErasingFillsWithTheWindowBackground)
-{
-    write_all_files(test_display_settings(-16));
-    ASSERT_TRUE(create_window(true));
-    HDC dc = GetDC(window_);
-    RECT client;
-    GetClientRect(window_, &client);
-    EXPECT_EQ(GetPixel(dc, client.right - 40, client.bottom - 10), RGB(210, 210, 210));
-    ReleaseDC(window_, dc);
 }
 
 }  // namespace

@@ -110,24 +110,6 @@ TEST_F(InterfaceFile, ProgramFolderTooLongForItsBufferIsNotEntered)
     SetCurrentDirectoryA(folder_.c_str());
 }
 
-// The pixels of a bitmap, or of the program's bitmap resource; "" for none.
-std::string picture(HBITMAP bitmap)
-{
-    BITMAP info;
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
-        return "";
-    std::string bits(info.bmWidthBytes * info.bmHeight, '\0');
-    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), &bits[0]);
-    return bits;
-}
-std::string picture(int resource)
-{
-    HBITMAP bitmap = resource ? LoadBitmapA(g_hinstance, MAKEINTRESOURCEA(resource)) : 0;
-    const std::string bits = picture(bitmap);
-    DeleteObject(bitmap);
-    return bits;
-}
-
 TEST(MenuBar, PopupsAndItemsInOrderWithTheirBitmaps)
 {
     g_hinstance = GetModuleHandleA(0);

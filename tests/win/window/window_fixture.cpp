@@ -73,6 +73,23 @@ DisplaySettings test_display_settings(int32_t font_height)
     return d;
 }
 
+std::string picture(HBITMAP bitmap)
+{
+    BITMAP info;
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
+        return "";
+    std::string bits(info.bmWidthBytes * info.bmHeight, '\0');
+    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), &bits[0]);
+    return bits;
+}
+std::string picture(int resource)
+{
+    HBITMAP bitmap = resource ? LoadBitmapA(g_hinstance, MAKEINTRESOURCEA(resource)) : 0;
+    const std::string bits = picture(bitmap);
+    DeleteObject(bitmap);
+    return bits;
+}
+
 void MainWindowTest::SetUp()
 {
     const std::string root = make_test_root();

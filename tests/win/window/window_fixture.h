@@ -16,6 +16,10 @@
 // distinct colours for every role.
 DisplaySettings test_display_settings(int32_t font_height);
 
+// The pixels of a bitmap, or of the program's bitmap resource; "" for none.
+std::string picture(HBITMAP bitmap);
+std::string picture(int resource);
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
