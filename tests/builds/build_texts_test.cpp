@@ -25,9 +25,7 @@
 namespace {
 
 struct Build {
-    const char *language;
-    const char *laps_radio;
-    const char *laps_label;
+    const char *language, *laps_radio, *laps_label;
     const char *race_length;  // a race of 4999 laps on the board
     // Across from the right edge W: the laps edit's x, its label's x and width.
     int laps_x, label_x, label_width;
@@ -124,28 +122,18 @@ std::string text_of(HWND control)
 
 // What a control draws beside its text: the box of a radio or check box,
 // the frame of a group box or a push button, an edit's margins.
-LONG room_beside_text(HWND control)
+LONG room_beside_text(HWND control, const char *cls, LONG style)
 {
-    char cls[16] = "";
-    GetClassNameA(control, cls, sizeof cls);
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
     if (lstrcmpiA(cls, "Edit") == 0) {
         const LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
         return LOWORD(margins) + HIWORD(margins);
     }
     if (lstrcmpiA(cls, "Button") != 0)
         return 0;
-    switch (style & BS_TYPEMASK) {
-    case BS_GROUPBOX:
-        return 16;
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-        return (style & BS_PUSHLIKE) ? 6 : 16;
-    default:
-        return 6;
-    }
+    const LONG type = style & BS_TYPEMASK;
+    const bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                     type == BS_AUTORADIOBUTTON;
+    return type == BS_GROUPBOX || (box && !(style & BS_PUSHLIKE)) ? 16 : 6;
 }
 
 // Every shown text of the window's controls fits on its control: a static
@@ -173,7 +161,7 @@ void expect_texts_fit(HWND parent, const char *where)
             continue;
         RECT client;
         GetClientRect(c, &client);
-        const LONG room = client.right - room_beside_text(c);
+        const LONG room = client.right - room_beside_text(c, cls, style);
         HDC dc = GetDC(c);
         HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
         RECT need = {0, 0, room, 0};
@@ -194,7 +182,7 @@ void expect_texts_fit(HWND parent, const char *where)
 
 using BuildTexts = MainWindowTest;
 
-TEST_F(BuildTexts, LapsControlsAndTheRaceLengthOnTheBoard)
+TEST_F(BuildTexts, LapsControlsAndRaceLengthInPlaceAndEveryTextWhole)
 {
     const Build &b = this_build();
     write_all_files(test_display_settings(20));
@@ -207,8 +195,7 @@ TEST_F(BuildTexts, LapsControlsAndTheRaceLengthOnTheBoard)
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int mode_x = 720 * w / 1600;
     const struct {
-        int id;
-        int x, width;
+        int id, x, width;
     } places[] = {
         {IDC_LAPS, w - b.laps_x, 42},
         {IDC_LAPS_LABEL, w - b.label_x, b.label_width},
@@ -231,6 +218,26 @@ TEST_F(BuildTexts, LapsControlsAndTheRaceLengthOnTheBoard)
     SendMessageA(window_, WM_COMMAND, IDC_RACE_BY_TIME, 0);
     SendMessageA(window_, WM_COMMAND, IDC_MIXED_SCAN, 0);
     expect_texts_fit(window_, "race by time, scan");
+
+    const struct {
+        DLGPROC procedure;
+        void (*open)(HWND owner);
+        const char *name;
+    } dialogs[] = {
+        {pilot_database_dialog_proc, open_pilot_database_dialog, "pilots"},
+        {starting_grid_dialog_proc, open_starting_grid_dialog, "grid"},
+        {race_options_dialog_proc, open_race_options_dialog, "options"},
+        {detailed_results_dialog_proc, open_detailed_results_dialog, "results"},
+        {sound_settings_dialog_proc, open_sound_settings_dialog, "sounds"},
+        {display_settings_dialog_proc, open_display_settings_dialog, "display"},
+        {interface_dialog_proc, open_interface_dialog, "interface"},
+    };
+    for (const auto &d : dialogs) {
+        drive_dialog(d.procedure, [&d] { d.open(0); }, [&d](HWND dialog) {
+            expect_texts_fit(dialog, d.name);
+            DialogDriver::command(dialog, IDCANCEL);
+        });
+    }
 }
 
 TEST_F(BuildTexts, ErrorBoxesSpeakTheBuildsLanguage)
@@ -256,31 +263,6 @@ TEST_F(BuildTexts, ErrorBoxesSpeakTheBuildsLanguage)
     ASSERT_EQ(boxes_.boxes().size(), 3u);  // the two pilot files, then the grid
     EXPECT_EQ(boxes_.boxes()[2].caption, b.grid_dialog_caption);
     EXPECT_EQ(boxes_.boxes()[2].text, b.grid_dialog_box);
-}
-
-TEST_F(BuildTexts, EveryDialogsTextsFit)
-{
-    write_all_files(test_display_settings(20));
-    const struct {
-        DLGPROC procedure;
-        void (*open)(HWND owner);
-        const char *name;
-    } dialogs[] = {
-        {pilot_database_dialog_proc, open_pilot_database_dialog, "pilots"},
-        {starting_grid_dialog_proc, open_starting_grid_dialog, "grid"},
-        {race_options_dialog_proc, open_race_options_dialog, "options"},
-        {detailed_results_dialog_proc, open_detailed_results_dialog, "results"},
-        {sound_settings_dialog_proc, open_sound_settings_dialog, "sounds"},
-        {display_settings_dialog_proc, open_display_settings_dialog, "display"},
-        {interface_dialog_proc, open_interface_dialog, "interface"},
-    };
-    for (const auto &d : dialogs) {
-        const char *name = d.name;
-        drive_dialog(d.procedure, [&d] { d.open(0); }, [name](HWND dialog) {
-            expect_texts_fit(dialog, name);
-            DialogDriver::command(dialog, IDCANCEL);
-        });
-    }
 }
 
 }  // namespace
