@@ -117,11 +117,6 @@ protected:
         texts_.clear();
         RedrawWindow(dialog, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW);
     }
-    // What the dialog paints after a request of its own.
-    void paint_pending(HWND dialog)
-    {
-        UpdateWindow(dialog);
-    }
     std::vector<std::string> texts_of_height(int height)
     {
         std::vector<std::string> found;
@@ -194,7 +189,7 @@ TEST_F(DetailedResultsDialog, TablesShowEachCarsRaceTimesThenItsLapTimes)
 
         texts_.clear();
         DialogDriver::click(dialog, IDC_RESULTS_LAP_TIMES);
-        paint_pending(dialog);
+        UpdateWindow(dialog);
         EXPECT_EQ(texts_of_height(14),
                   (std::vector<std::string>{"5.042", "1:00.000", "1:01:00.000", "21.000",
                                             "22.000", "0.000", "18.500", "18.500", "18.500"}));
@@ -339,7 +334,7 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         // One lap down: laps 2 to 21, the last row empty.
         texts_.clear();
         scroll(dialog, WM_VSCROLL, SB_LINEDOWN);
-        paint_pending(dialog);
+        UpdateWindow(dialog);
         EXPECT_EQ(g_detail_vscroll_info.nPos, 1);
         EXPECT_EQ(texts_.at(230, row_y(0)), "2");
         EXPECT_EQ(texts_.at(230, row_y(19)), "21");
@@ -356,7 +351,7 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
             texts_.clear();
             scroll(dialog, WM_VSCROLL, request[0], request[1]);
             EXPECT_FALSE(GetUpdateRect(dialog, 0, FALSE)) << request[0];
-            paint_pending(dialog);
+            UpdateWindow(dialog);
             EXPECT_TRUE(texts_.texts().empty()) << request[0];
             EXPECT_EQ(g_detail_vscroll_info.nPos, 1) << request[0];
         }
@@ -372,7 +367,7 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         // One car right: cars 2 to 11, the legend still lists all eleven.
         texts_.clear();
         scroll(dialog, WM_HSCROLL, SB_LINERIGHT);
-        paint_pending(dialog);
+        UpdateWindow(dialog);
         EXPECT_EQ(texts_.at(305, 60), "Ligne3");
         EXPECT_EQ(texts_.at(305 + 70 * 9, 60), "Ligne12");
         EXPECT_EQ(texts_.at(5, 90 + 20 * 10), "L12: P11");
@@ -384,7 +379,7 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "shown 0..11 at 0");
         texts_.clear();
         scroll(dialog, WM_HSCROLL, SB_PAGERIGHT);
-        paint_pending(dialog);
+        UpdateWindow(dialog);
         EXPECT_EQ(g_detail_hscroll_info.nPos, 11);
         EXPECT_EQ(texts_.at(lap_x(0) - 5, 580), "12");
         EXPECT_EQ(texts_.at(lap_x(9) - 5, 580), "21");
@@ -397,7 +392,7 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         // Back to a table: its bars again, both at their start.
         texts_.clear();
         DialogDriver::click(dialog, IDC_RESULTS_RACE_TIMES);
-        paint_pending(dialog);
+        UpdateWindow(dialog);
         EXPECT_EQ(bar_state(dialog, WM_VSCROLL), "shown 0..1 at 0");
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "shown 0..1 at 0");
         EXPECT_EQ(texts_.at(230, row_y(0)), "1");
@@ -488,7 +483,7 @@ TEST_F(DetailedResultsDialog, TwentyCarsOfFiveThousandLapsScrollToTheirEnd)
         texts_.clear();
         scroll(dialog, WM_VSCROLL, SB_PAGEDOWN);
         scroll(dialog, WM_HSCROLL, SB_PAGERIGHT);
-        paint_pending(dialog);
+        UpdateWindow(dialog);
         EXPECT_EQ(texts_.at(230, row_y(0)), "4981");
         EXPECT_EQ(texts_.at(230, row_y(19)), "5000");
         EXPECT_EQ(texts_.at(305, 60), "Ligne11");

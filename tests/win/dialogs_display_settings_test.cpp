@@ -175,6 +175,8 @@ protected:
                          std::move(script));
     }
 
+    COLORREF colour(int i) const { return static_cast<COLORREF>(settings_.colours[i]); }
+
     Choosers choosers_;
     std::string program_folder_;
     DisplaySettings settings_;
@@ -225,17 +227,12 @@ TEST_F(DisplaySettingsDialog, OpensOnTheFileShowsItInThePreviewAndOkWritesItBack
                                      p.at(r.left - 1, c.y) == 0 && p.at(r.right, c.y) == 0))
                 << i;
         }
-        for (int i : {0, 2, 3, 5, 6, 7, 8, 9, 10, 11})
-            EXPECT_EQ(p.centre_of(swatch(i)), static_cast<COLORREF>(settings_.colours[i])) << i;
-        EXPECT_EQ(p.centre_of(swatch(12)), static_cast<COLORREF>(settings_.colours[12]));
-        EXPECT_EQ(p.at(swatch(12).left + 2, swatch(12).top),
-                  static_cast<COLORREF>(settings_.colours[10]));
-        EXPECT_EQ(p.at(sample(0).right - 2, sample(0).bottom - 2),
-                  static_cast<COLORREF>(settings_.colours[3]));
-        EXPECT_EQ(p.at(sample(2).right - 2, sample(2).top),
-                  static_cast<COLORREF>(settings_.colours[8]));
-        EXPECT_EQ(p.at(sample(3).right - 2, sample(3).top),
-                  static_cast<COLORREF>(settings_.colours[10]));
+        for (int i : {0, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12})
+            EXPECT_EQ(p.centre_of(swatch(i)), colour(i)) << i;
+        EXPECT_EQ(p.at(swatch(12).left + 2, swatch(12).top), colour(10));
+        EXPECT_EQ(p.at(sample(0).right - 2, sample(0).bottom - 2), colour(3));
+        EXPECT_EQ(p.at(sample(2).right - 2, sample(2).top), colour(8));
+        EXPECT_EQ(p.at(sample(3).right - 2, sample(3).top), colour(10));
         DialogDriver::command(dialog, IDOK);
     });
     EXPECT_TRUE(boxes_.boxes().empty());
@@ -247,9 +244,7 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
     CHOOSECOLORA colour_asked = {};
     choosers_.colour = [&](CHOOSECOLORA *c) {
         colour_asked = *c;
-        c->rgbResult = c->rgbResult == static_cast<COLORREF>(settings_.colours[0])
-                           ? RGB(250, 10, 10)
-                           : RGB(10, 250, 10);
+        c->rgbResult = c->rgbResult == colour(0) ? RGB(250, 10, 10) : RGB(10, 250, 10);
         c->lpCustColors[5] = RGB(1, 2, 3);  // a custom colour defined in the chooser
         return TRUE;
     };
@@ -268,7 +263,7 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
     open([&](HWND dialog) {
         click_on(dialog, swatch(0));
         EXPECT_EQ(colour_asked.hwndOwner, nullptr);
-        EXPECT_EQ(colour_asked.rgbResult, static_cast<COLORREF>(settings_.colours[0]));
+        EXPECT_EQ(colour_asked.rgbResult, colour(0));
         EXPECT_EQ(reinterpret_cast<void *>(colour_asked.lpCustColors),
                   reinterpret_cast<void *>(g_display_dialog_custom_colours.colours));
         click_on(dialog, swatch(10));  // top colour of the rows
@@ -295,10 +290,7 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
         EXPECT_EQ(font_given.lfWeight, 400);
         EXPECT_EQ(font_given.lfUnderline, 0);
         EXPECT_EQ(font_given.lfStrikeOut, 1);
-        {
-            const Preview p(dialog);
-            EXPECT_GT(p.count(RGB(255, 0, 255), sample(3)), 20);
-        }
+        EXPECT_GT(Preview(dialog).count(RGB(255, 0, 255), sample(3)), 20);
 
         DialogDriver::set_text(dialog, IDC_DISPLAY_COLUMN_WIDTH, "250");
         DialogDriver::command(dialog, IDC_DISPLAY_WIDTH_PLUS);
@@ -414,8 +406,7 @@ TEST_F(DisplaySettingsDialog, EchapTheCloseBoxAndEscapeWriteNothingAndTheNextOpe
         EXPECT_EQ(read_file(SETTINGS_FILE), file_) << "way " << way;
     }
     open([&](HWND dialog) {
-        EXPECT_EQ(Preview(dialog).centre_of(swatch(2)),
-                  static_cast<COLORREF>(settings_.colours[2]));
+        EXPECT_EQ(Preview(dialog).centre_of(swatch(2)), colour(2));
         EXPECT_TRUE(DialogDriver::checked(dialog, IDC_DISPLAY_STYLE_RELIEF));
         DialogDriver::command(dialog, IDCANCEL);
     });
