@@ -253,16 +253,14 @@ TEST_F(BuildTexts, ErrorBoxesSpeakTheBuildsLanguage)
     boxes_.clear();
     drive_dialog(interface_dialog_proc, [] { open_interface_dialog(0); },
                  [](HWND dialog) { DialogDriver::command(dialog, IDOK); });
-    ASSERT_EQ(boxes_.boxes().size(), 1u);
-    EXPECT_EQ(boxes_.boxes()[0].caption, b.caption);
-    EXPECT_EQ(boxes_.boxes()[0].text, b.interface_dialog_box);
-
-    boxes_.clear();
     drive_dialog(starting_grid_dialog_proc, [] { open_starting_grid_dialog(0); },
                  [](HWND dialog) { DialogDriver::command(dialog, IDCANCEL); });
-    ASSERT_EQ(boxes_.boxes().size(), 3u);  // the two pilot files, then the grid
-    EXPECT_EQ(boxes_.boxes()[2].caption, b.grid_dialog_caption);
-    EXPECT_EQ(boxes_.boxes()[2].text, b.grid_dialog_box);
+    // The interface file's box, then the two pilot files' and the grid's.
+    ASSERT_EQ(boxes_.boxes().size(), 4u);
+    EXPECT_EQ(boxes_.boxes()[0].caption, b.caption);
+    EXPECT_EQ(boxes_.boxes()[0].text, b.interface_dialog_box);
+    EXPECT_EQ(boxes_.boxes()[3].caption, b.grid_dialog_caption);
+    EXPECT_EQ(boxes_.boxes()[3].text, b.grid_dialog_box);
 }
 
 }  // namespace

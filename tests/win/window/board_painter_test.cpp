@@ -224,7 +224,7 @@ TEST_F(PainterTest, TheBoardStyleChoosesTheRowsGradients)
 
 // A highlight covers its cell only, wherever the board is scrolled; the race
 // best lap wins over a personal best.
-TEST_F(PainterTest, HighlightedCellsAreTheRowsOwn)
+TEST_F(PainterTest, HighlightsCoverTheirCellOnlyAndTheRaceBestLapWins)
 {
     g_board_rows[1].just_recorded = 1;
     strcpy(g_board_rows[0].best_lap_text, "12.345");

@@ -144,10 +144,7 @@ TEST(MenuBar, PopupsAndItemsInOrderWithTheirBitmaps)
         EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, item.popup), item.position), item.id);
         GetMenuStringA(bar, item.id, text, sizeof text, MF_BYCOMMAND);
         EXPECT_STREQ(text, item.text);
-        MENUITEMINFOA info;
-        memset(&info, 0, sizeof info);
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_CHECKMARKS;
+        MENUITEMINFOA info = {sizeof info, MIIM_CHECKMARKS, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         ASSERT_TRUE(GetMenuItemInfoA(bar, item.id, FALSE, &info)) << item.id;
         EXPECT_EQ(picture(info.hbmpUnchecked), picture(item.bitmap)) << item.id;
         EXPECT_EQ(picture(info.hbmpChecked), picture(item.bitmap ? IDB_START : 0)) << item.id;

@@ -33,14 +33,6 @@ void remove_tree(const std::string &path)
     SHFileOperationA(&op);
 }
 
-void set_font(FontSlot *slot, const char *face, int32_t height, int32_t weight)
-{
-    memset(slot->face, 0, sizeof slot->face);
-    strcpy(slot->face, face);
-    slot->height = height;
-    slot->weight = weight;
-}
-
 std::string test_root_of(const std::string &folder)
 {
     return folder.substr(0, folder.rfind('\\'));
@@ -56,7 +48,9 @@ DisplaySettings test_display_settings(int32_t font_height)
     const int32_t widths[BOARD_COLUMNS] = {75, 330, 85, 165, 165, 165, 160, 160, 110};
     memcpy(d.column_widths, widths, sizeof widths);
     for (int32_t s = 0; s < FONT_SLOTS; s++) {
-        set_font(&d.fonts[s], "Arial", font_height, 400);
+        strcpy(d.fonts[s].face, "Arial");
+        d.fonts[s].height = font_height;
+        d.fonts[s].weight = 400;
         d.text_colours[s] = static_cast<int32_t>(RGB(0, 0, 0));
     }
     d.colours[0] = static_cast<int32_t>(RGB(210, 210, 210));   // window
