@@ -54,14 +54,6 @@ int cell_x(int column) { return 312 + 70 * column; }
 int row_y(int row) { return 90 + 26 * row; }
 int lap_x(int column) { return 280 + 600 * column / 9; }
 
-COLORREF pixel(HWND dialog, int x, int y)
-{
-    HDC dc = GetDC(dialog);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(dialog, dc);
-    return colour;
-}
-
 int count_colour(HWND dialog, COLORREF colour, int left, int top, int right, int bottom)
 {
     HDC dc = GetDC(dialog);
@@ -175,17 +167,17 @@ TEST_F(DetailedResultsDialog, TablesShowEachCarsRaceTimesThenItsLapTimes)
                 << t.text;
         }
         // Fills, frames and grid lines.
-        EXPECT_EQ(pixel(dialog, 255, 590), RGB(255, 255, 200));  // body
-        EXPECT_EQ(pixel(dialog, 253, 52), RGB(255, 255, 150));   // header band
-        EXPECT_EQ(pixel(dialog, 203, 590), RGB(255, 255, 150));  // lap numbers
-        EXPECT_EQ(pixel(dialog, 900, 300), RGB(230, 230, 220));  // right of the columns
-        EXPECT_EQ(pixel(dialog, 200, 300), RGB(0, 0, 0));
-        EXPECT_EQ(pixel(dialog, 320, 65), RGB(0, 0, 0));
-        EXPECT_EQ(pixel(dialog, 460, 65), RGB(0, 0, 0));  // after the third column
-        EXPECT_EQ(pixel(dialog, 300, 80), RGB(0, 0, 0));
-        EXPECT_EQ(pixel(dialog, 300, 106), RGB(200, 200, 160));
-        EXPECT_EQ(pixel(dialog, 320, 300), RGB(200, 200, 160));
-        EXPECT_EQ(pixel(dialog, 465, 300), RGB(230, 230, 220));  // past the third column
+        EXPECT_EQ(DialogDriver::pixel(dialog, 255, 590), RGB(255, 255, 200));  // body
+        EXPECT_EQ(DialogDriver::pixel(dialog, 253, 52), RGB(255, 255, 150));   // header band
+        EXPECT_EQ(DialogDriver::pixel(dialog, 203, 590), RGB(255, 255, 150));  // lap numbers
+        EXPECT_EQ(DialogDriver::pixel(dialog, 900, 300), RGB(230, 230, 220));  // past the columns
+        EXPECT_EQ(DialogDriver::pixel(dialog, 200, 300), RGB(0, 0, 0));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 320, 65), RGB(0, 0, 0));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 460, 65), RGB(0, 0, 0));  // after the third column
+        EXPECT_EQ(DialogDriver::pixel(dialog, 300, 80), RGB(0, 0, 0));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 300, 106), RGB(200, 200, 160));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 320, 300), RGB(200, 200, 160));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 465, 300), RGB(230, 230, 220));  // past column three
 
         texts_.clear();
         DialogDriver::click(dialog, IDC_RESULTS_LAP_TIMES);
@@ -193,9 +185,9 @@ TEST_F(DetailedResultsDialog, TablesShowEachCarsRaceTimesThenItsLapTimes)
         EXPECT_EQ(texts_of_height(14),
                   (std::vector<std::string>{"5.042", "1:00.000", "1:01:00.000", "21.000",
                                             "22.000", "0.000", "18.500", "18.500", "18.500"}));
-        EXPECT_EQ(pixel(dialog, 255, 590), RGB(200, 255, 200));
-        EXPECT_EQ(pixel(dialog, 253, 52), RGB(150, 230, 150));
-        EXPECT_EQ(pixel(dialog, 203, 590), RGB(150, 230, 150));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 255, 590), RGB(200, 255, 200));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 253, 52), RGB(150, 230, 150));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 203, 590), RGB(150, 230, 150));
         DialogDriver::command(dialog, IDOK);
     });
     EXPECT_TRUE(boxes_.boxes().empty());
@@ -235,8 +227,8 @@ TEST_F(DetailedResultsDialog, ChartLinesJoinEachCarsPositionsLapByLap)
         EXPECT_EQ(count_colour(dialog, dots, 600, 200, 700, 201), 0);
         EXPECT_EQ(count_colour(dialog, dots, 0, 80, 50, 81), 0);    // left of the legends
         EXPECT_EQ(count_colour(dialog, dots, 280, 579, 281, 600), 0);  // over the lap numbers
-        EXPECT_EQ(pixel(dialog, 10, 300), RGB(240, 240, 230));
-        EXPECT_EQ(pixel(dialog, 900, 300), RGB(250, 250, 240));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 10, 300), RGB(240, 240, 230));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 900, 300), RGB(250, 250, 240));
 
         EXPECT_EQ(texts_.at(920, 580), "Tour");
         EXPECT_EQ(texts_.at(252, 50), "Pos");
@@ -299,9 +291,9 @@ TEST_F(DetailedResultsDialog, ARaceByBestLapOrOfOneCarHasAnEmptyChart)
             DialogDriver::click(dialog, IDC_RESULTS_POSITIONS);
             repaint(dialog);
             EXPECT_TRUE(texts_.texts().empty());
-            EXPECT_EQ(pixel(dialog, 290, 320), RGB(250, 250, 240));
-            EXPECT_EQ(pixel(dialog, 280, 200), RGB(250, 250, 240));
-            EXPECT_EQ(pixel(dialog, 100, 320), RGB(240, 240, 230));
+            EXPECT_EQ(DialogDriver::pixel(dialog, 290, 320), RGB(250, 250, 240));
+            EXPECT_EQ(DialogDriver::pixel(dialog, 280, 200), RGB(250, 250, 240));
+            EXPECT_EQ(DialogDriver::pixel(dialog, 100, 320), RGB(240, 240, 230));
             DialogDriver::command(dialog, IDOK);
         });
     }
@@ -310,8 +302,8 @@ TEST_F(DetailedResultsDialog, ARaceByBestLapOrOfOneCarHasAnEmptyChart)
         repaint(dialog);
         EXPECT_EQ(texts_.texts().size(), 21u);
         EXPECT_EQ(texts_.at(230, row_y(19)), "20");
-        EXPECT_EQ(pixel(dialog, 255, 300), RGB(230, 230, 220));
-        EXPECT_EQ(pixel(dialog, 203, 300), RGB(255, 255, 150));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 255, 300), RGB(230, 230, 220));
+        EXPECT_EQ(DialogDriver::pixel(dialog, 203, 300), RGB(255, 255, 150));
         DialogDriver::command(dialog, IDOK);
     });
 }
@@ -530,11 +522,7 @@ TEST_F(DetailedResultsDialog, EveryWayOutClosesItWritingNothing)
             for (int id : {IDC_RESULTS_LAP_TIMES, IDC_RESULTS_POSITIONS})
                 EXPECT_EQ(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0),
                           reinterpret_cast<LRESULT>(font));
-            LOGFONTA f;
-            ASSERT_TRUE(GetObjectA(font, sizeof f, &f));
-            EXPECT_STREQ(f.lfFaceName, "Arial");
-            EXPECT_EQ(f.lfHeight, 16);
-            EXPECT_EQ(f.lfWeight, 700);
+            EXPECT_EQ(DialogDriver::font(dialog, IDC_RESULTS_RACE_TIMES), "Arial 16 700");
             ways[way](dialog);
         });
         EXPECT_EQ(GetObjectType(font), 0u) << "way " << way;

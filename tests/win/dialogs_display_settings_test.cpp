@@ -112,29 +112,19 @@ void choose_column(HWND dialog, int column)
 }
 
 // The preview as painted, once the pending paint has run.
-class Preview {
-public:
-    explicit Preview(HWND dialog) : dialog_(dialog)
-    {
-        UpdateWindow(dialog);
-        dc_ = GetDC(dialog);
-    }
-    ~Preview() { ReleaseDC(dialog_, dc_); }
-    COLORREF at(int32_t x, int32_t y) const { return GetPixel(dc_, x, y); }
-    COLORREF centre_of(const RECT &r) const { return at(centre(r).x, centre(r).y); }
-    int count(COLORREF colour, const RECT &r) const
-    {
-        int n = 0;
-        for (int32_t y = r.top; y < r.bottom; y++)
-            for (int32_t x = r.left; x < r.right; x++)
-                n += at(x, y) == colour;
-        return n;
-    }
+COLORREF centre_of(HWND dialog, const RECT &r)
+{
+    return DialogDriver::pixel(dialog, centre(r).x, centre(r).y);
+}
 
-private:
-    HWND dialog_;
-    HDC dc_;
-};
+int count(HWND dialog, COLORREF colour, const RECT &r)
+{
+    int n = 0;
+    for (LONG y = r.top; y < r.bottom; y++)
+        for (LONG x = r.left; x < r.right; x++)
+            n += DialogDriver::pixel(dialog, x, y) == colour;
+    return n;
+}
 
 // Where the preview shows each colour and font; {} is not shown.
 const RECT SWATCHES[13] = {{200, 115, 240, 135}, {}, {200, 145, 240, 165}, {200, 215, 240, 235}, {},
@@ -200,12 +190,8 @@ TEST_F(DisplaySettingsDialog, OpensOnTheFileShowsItInThePreviewAndOkWritesItBack
         EXPECT_FALSE(DialogDriver::checked(dialog, IDC_DISPLAY_STYLE_GRADIENT));
         // Arial 16 on the controls, bold on the title and the three group boxes.
         for (int id = IDC_DISPLAY_STYLE_RELIEF; id <= IDC_DISPLAY_FONT_LABEL; id++) {
-            LOGFONTA f = {};
-            GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0)),
-                       sizeof f, &f);
             const bool bold = id == 3509 || id == 3510 || id == 3513 || id == 3518;
-            EXPECT_EQ(f.lfHeight, 16) << id;
-            EXPECT_EQ(f.lfWeight, bold ? 700 : 0) << id;
+            EXPECT_EQ(DialogDriver::font(dialog, id), bold ? "Arial 16 700" : "Arial 16 0") << id;
         }
         // The samples' texts at 18 pixels whatever their slots' heights.
         texts_.clear();
@@ -219,20 +205,20 @@ TEST_F(DisplaySettingsDialog, OpensOnTheFileShowsItInThePreviewAndOkWritesItBack
             EXPECT_EQ(t.colour, static_cast<COLORREF>(settings_.text_colours[shown[k].slot]));
         }
 
-        const Preview p(dialog);
+        auto at = [dialog](LONG x, LONG y) { return DialogDriver::pixel(dialog, x, y); };
         for (int i = 0; i < 17; i++) {  // a black frame just outside each
             const RECT &r = i < 13 ? swatch(i) : sample(i - 13);
             const POINT c = centre(r);
-            EXPECT_TRUE(!r.right || (p.at(c.x, r.top - 1) == 0 && p.at(c.x, r.bottom) == 0 &&
-                                     p.at(r.left - 1, c.y) == 0 && p.at(r.right, c.y) == 0))
+            EXPECT_TRUE(!r.right || (at(c.x, r.top - 1) == 0 && at(c.x, r.bottom) == 0 &&
+                                     at(r.left - 1, c.y) == 0 && at(r.right, c.y) == 0))
                 << i;
         }
         for (int i : {0, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12})
-            EXPECT_EQ(p.centre_of(swatch(i)), colour(i)) << i;
-        EXPECT_EQ(p.at(swatch(12).left + 2, swatch(12).top), colour(10));
-        EXPECT_EQ(p.at(sample(0).right - 2, sample(0).bottom - 2), colour(3));
-        EXPECT_EQ(p.at(sample(2).right - 2, sample(2).top), colour(8));
-        EXPECT_EQ(p.at(sample(3).right - 2, sample(3).top), colour(10));
+            EXPECT_EQ(centre_of(dialog, swatch(i)), colour(i)) << i;
+        EXPECT_EQ(at(swatch(12).left + 2, swatch(12).top), colour(10));
+        EXPECT_EQ(at(sample(0).right - 2, sample(0).bottom - 2), colour(3));
+        EXPECT_EQ(at(sample(2).right - 2, sample(2).top), colour(8));
+        EXPECT_EQ(at(sample(3).right - 2, sample(3).top), colour(10));
         DialogDriver::command(dialog, IDOK);
     });
     EXPECT_TRUE(boxes_.boxes().empty());
@@ -267,17 +253,15 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
         EXPECT_EQ(reinterpret_cast<void *>(colour_asked.lpCustColors),
                   reinterpret_cast<void *>(g_display_dialog_custom_colours.colours));
         click_on(dialog, swatch(10));  // top colour of the rows
-        {
-            const Preview p(dialog);
-            EXPECT_EQ(p.centre_of(swatch(0)), RGB(250, 10, 10));
-            EXPECT_EQ(p.at(swatch(12).left + 2, swatch(12).top), RGB(10, 250, 10));
-            EXPECT_EQ(p.at(sample(3).right - 2, sample(3).top), RGB(10, 250, 10));
-        }
+        auto at = [dialog](LONG x, LONG y) { return DialogDriver::pixel(dialog, x, y); };
+        EXPECT_EQ(centre_of(dialog, swatch(0)), RGB(250, 10, 10));
+        EXPECT_EQ(at(swatch(12).left + 2, swatch(12).top), RGB(10, 250, 10));
+        EXPECT_EQ(at(sample(3).right - 2, sample(3).top), RGB(10, 250, 10));
 
         choose_column(dialog, 4);
         EXPECT_EQ(DialogDriver::text(dialog, IDC_DISPLAY_COLUMN_WIDTH), "80");
         const COLORREF column_4 = static_cast<COLORREF>(settings_.text_colours[7]);
-        EXPECT_GT(Preview(dialog).count(column_4, sample(3)), 20);
+        EXPECT_GT(count(dialog, column_4, sample(3)), 20);
         click_on(dialog, sample(3));
         EXPECT_EQ(font_asked.hwndOwner, nullptr);
         EXPECT_EQ(font_asked.Flags, static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT |
@@ -290,7 +274,7 @@ TEST_F(DisplaySettingsDialog, AColourAFontAWidthAndTheStyleReachThePreviewAndOkW
         EXPECT_EQ(font_given.lfWeight, 400);
         EXPECT_EQ(font_given.lfUnderline, 0);
         EXPECT_EQ(font_given.lfStrikeOut, 1);
-        EXPECT_GT(Preview(dialog).count(RGB(255, 0, 255), sample(3)), 20);
+        EXPECT_GT(count(dialog, RGB(255, 0, 255), sample(3)), 20);
 
         DialogDriver::set_text(dialog, IDC_DISPLAY_COLUMN_WIDTH, "250");
         DialogDriver::command(dialog, IDC_DISPLAY_WIDTH_PLUS);
@@ -406,7 +390,7 @@ TEST_F(DisplaySettingsDialog, EchapTheCloseBoxAndEscapeWriteNothingAndTheNextOpe
         EXPECT_EQ(read_file(SETTINGS_FILE), file_) << "way " << way;
     }
     open([&](HWND dialog) {
-        EXPECT_EQ(Preview(dialog).centre_of(swatch(2)), colour(2));
+        EXPECT_EQ(centre_of(dialog, swatch(2)), colour(2));
         EXPECT_TRUE(DialogDriver::checked(dialog, IDC_DISPLAY_STYLE_RELIEF));
         DialogDriver::command(dialog, IDCANCEL);
     });
@@ -470,7 +454,7 @@ TEST_F(DisplaySettingsDialog, SauverWritesANamedDisplayFileAndChargerLoadsOne)
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_DISPLAY_COLUMN, CB_GETCURSEL, 0, 0), 0);
         EXPECT_EQ(DialogDriver::text(dialog, IDC_DISPLAY_COLUMN_WIDTH), "47");
         EXPECT_TRUE(DialogDriver::checked(dialog, IDC_DISPLAY_STYLE_GRADIENT));
-        EXPECT_EQ(Preview(dialog).centre_of(swatch(0)), static_cast<COLORREF>(other.colours[0]));
+        EXPECT_EQ(centre_of(dialog, swatch(0)), static_cast<COLORREF>(other.colours[0]));
 
         // A file that cannot be read is told and leaves the copy as it was.
         answer_path = program_folder_ + "\\absent.scrn";
