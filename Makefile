@@ -46,9 +46,10 @@ test-asan: asan
 test-fuzz: fuzz-build
 	@cd $(B)/fuzz && $(CTEST)
 
-# The Wine tests start the native decoder simulator.
+# The Wine tests start the native decoder simulator. Their Wine server is
+# started first: ctest runs every test program under Wine to list its tests.
 test-win: native win prefix
-	@cd $(B)/win && $(XRUN) $(CTEST)
+	@cd $(B)/win && $(XRUN) sh -c '"$(CURDIR)/tools/wine/start-server" && $(CTEST)'
 
 test: test-native test-asan test-fuzz test-win
 
