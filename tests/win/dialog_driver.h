@@ -73,12 +73,15 @@ public:
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
+    static HFONT font_handle(HWND dialog, int id)
+    {
+        return reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0));
+    }
     // A control's font as "face height weight", then " underlined" if it is.
     static std::string font(HWND dialog, int id)
     {
         LOGFONTA f = {};
-        GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0)),
-                   sizeof f, &f);
+        GetObjectA(font_handle(dialog, id), sizeof f, &f);
         return std::string(f.lfFaceName) + " " + std::to_string(f.lfHeight) + " " +
                std::to_string(f.lfWeight) + (f.lfUnderline ? " underlined" : "");
     }

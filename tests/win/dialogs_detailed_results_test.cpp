@@ -517,11 +517,9 @@ TEST_F(DetailedResultsDialog, EveryWayOutClosesItWritingNothing)
     for (size_t way = 0; way < ways.size(); way++) {
         HFONT font = 0;
         open([&](HWND dialog) {
-            font = reinterpret_cast<HFONT>(
-                SendDlgItemMessageA(dialog, IDC_RESULTS_RACE_TIMES, WM_GETFONT, 0, 0));
+            font = DialogDriver::font_handle(dialog, IDC_RESULTS_RACE_TIMES);
             for (int id : {IDC_RESULTS_LAP_TIMES, IDC_RESULTS_POSITIONS})
-                EXPECT_EQ(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0),
-                          reinterpret_cast<LRESULT>(font));
+                EXPECT_EQ(DialogDriver::font_handle(dialog, id), font);
             EXPECT_EQ(DialogDriver::font(dialog, IDC_RESULTS_RACE_TIMES), "Arial 16 700");
             ways[way](dialog);
         });

@@ -229,10 +229,8 @@ TEST_F(RaceOptionsDialog, FontsAreNormalAndBoldArial16AndAreDeletedOnEveryWayOut
         HFONT normal = 0;
         HFONT bold = 0;
         open([&](HWND dialog) {
-            normal = reinterpret_cast<HFONT>(
-                SendDlgItemMessageA(dialog, IDC_OPTIONS_LAP_END_ALL_LAPS, WM_GETFONT, 0, 0));
-            bold = reinterpret_cast<HFONT>(
-                SendDlgItemMessageA(dialog, IDC_OPTIONS_END_GROUP, WM_GETFONT, 0, 0));
+            normal = DialogDriver::font_handle(dialog, IDC_OPTIONS_LAP_END_ALL_LAPS);
+            bold = DialogDriver::font_handle(dialog, IDC_OPTIONS_END_GROUP);
             EXPECT_EQ(DialogDriver::font(dialog, IDC_OPTIONS_LAP_END_ALL_LAPS), "Arial 16 0");
             EXPECT_EQ(DialogDriver::font(dialog, IDC_OPTIONS_END_GROUP), "Arial 16 700");
             ways[way](dialog);

@@ -163,21 +163,18 @@ TEST_F(SoundSettingsDialog, EveryControlHasItsArialFontAndBothGoWhateverTheWayOu
                              IDC_SOUND_CAR_END};
     const int bold_ids[] = {IDC_SOUND_TITLE, IDC_SOUND_RACE_START_GROUP, IDC_SOUND_RACE_GROUP,
                             IDC_SOUND_RACE_END_GROUP};
-    auto font_of = [](HWND dialog, int id) {
-        return reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0));
-    };
     std::vector<std::function<void(HWND)>> ways = DialogDriver::ways_out_without_ok();
     ways.push_back([](HWND dialog) { DialogDriver::command(dialog, IDOK); });
     ways.push_back([](HWND dialog) { DialogDriver::command(dialog, 4242); });
     for (size_t way = 0; way < ways.size(); way++) {
         HFONT fonts[2] = {0, 0};
         open([&](HWND dialog) {
-            fonts[0] = font_of(dialog, IDOK);
-            fonts[1] = font_of(dialog, IDC_SOUND_TITLE);
+            fonts[0] = DialogDriver::font_handle(dialog, IDOK);
+            fonts[1] = DialogDriver::font_handle(dialog, IDC_SOUND_TITLE);
             for (int id : plain_ids)
-                EXPECT_EQ(font_of(dialog, id), fonts[0]) << id;
+                EXPECT_EQ(DialogDriver::font_handle(dialog, id), fonts[0]) << id;
             for (int id : bold_ids)
-                EXPECT_EQ(font_of(dialog, id), fonts[1]) << id;
+                EXPECT_EQ(DialogDriver::font_handle(dialog, id), fonts[1]) << id;
             EXPECT_EQ(DialogDriver::font(dialog, IDOK), "Arial 16 0");
             EXPECT_EQ(DialogDriver::font(dialog, IDC_SOUND_TITLE), "Arial 16 700");
             ways[way](dialog);

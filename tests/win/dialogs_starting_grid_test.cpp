@@ -235,8 +235,7 @@ TEST_F(StartingGridDialog, FontsAreArial16GivenByRoleAndDeletedWhenItCloses)
         EXPECT_EQ(DialogDriver::font(dialog, IDC_GRID_SLOT_1 + 19), "Arial 16 0");
         EXPECT_EQ(DialogDriver::font(dialog, IDC_GRID_SLOT_LABEL_1 + 19), "Arial 16 0");
         for (int id : {IDC_GRID_TITLE, IDC_GRID_COLUMN_LABEL_1, IDOK})
-            fonts.push_back(
-                reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0)));
+            fonts.push_back(DialogDriver::font_handle(dialog, id));
         // No template font: a dialog unit is two pixels.
         RECT client;
         GetClientRect(dialog, &client);
