@@ -15,6 +15,8 @@
 //   command ID  send the window the command ID, as a click of that control would
 //   mark NAME   write "#mark NAME" to the log (the moment for a screenshot),
 //               followed by " maximised" while the program's window is
+//   shot PATH   once no box is open and the window is painted and still, write
+//               its picture on the screen to PATH (a BMP)
 //   close       ask the window to close
 // The default script is "quiet 1500;close".
 #include <windows.h>
@@ -22,6 +24,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+
+#include "screen_shot.h"
 
 namespace {
 
@@ -32,6 +36,7 @@ struct Watch {
     int boxes_seen;
     HWND seen[MAX_SEEN];
     int seen_count;
+    screen_shot::State shot;
 };
 
 int already_seen(Watch *w, HWND box)
@@ -160,7 +165,8 @@ int parse_script(char *script, Step *steps)
 }
 
 // Returns 1 when the step is done; waits return 0 until their time has come.
-int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD since_box)
+int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD since_box,
+              int box_open)
 {
     const DWORD ms = strtoul(step->argument, 0, 10);
     if (strcmp(step->action, "quiet") == 0)
@@ -171,6 +177,9 @@ int play_step(Watch *w, const Step *step, HWND program, DWORD since_step, DWORD 
         return w->boxes_seen >= static_cast<int>(ms);
     if (strcmp(step->action, "file") == 0)
         return GetFileAttributesA(step->argument) != INVALID_FILE_ATTRIBUTES;
+    if (strcmp(step->action, "shot") == 0 &&
+        (box_open || screen_shot::capture_when_still(&w->shot, program, step->argument) == 0))
+        return 0;
     if (strcmp(step->action, "command") == 0) {
         const int id = static_cast<int>(ms);
         PostMessageA(program, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -230,7 +239,7 @@ int main(int argc, char **argv)
         else if (program_seen)
             break;
         if (program && step < step_count &&
-            play_step(&watch, &steps[step], program, now - step_start, now - last_box)) {
+            play_step(&watch, &steps[step], program, now - step_start, now - last_box, box_open)) {
             // What a command opens takes a moment to show: quiet counts from it.
             if (strcmp(steps[step].action, "command") == 0)
                 last_box = now;

@@ -1,15 +1,17 @@
 // race-driver: plays a user's race on the program from a script, under Wine
 // beside it: opens the menu commands, fills the dialogs they show control by
 // control, presses the race buttons, waits for the race to end, copies files,
-// and closes the program. Message boxes (captions "Message", "Erreur" and
-// the window title) are answered as they come, Yes where there is one, and
-// logged.
+// takes screenshots and closes the program. Message boxes (captions
+// "Message", "Erreur", "Error" and the window title) are answered as they
+// come, Yes where there is one, and logged; a box that a "dialog" step waits
+// for is left to the steps.
 //
 // Usage: race-driver SCRIPT LOG [--timeout MS]
 // SCRIPT has one step a line, its argument the rest of the line (cp1252):
 //   boxes N            wait until N message boxes have been answered
 //   command ID         the program's window gets the command ID (menu or button)
-//   dialog CAPTION     wait for the dialog of that caption; the next steps act in it
+//   dialog CAPTION     wait for the dialog (or message box) of that caption; the
+//                      next steps act in it
 //   select ID TEXT     in the dialog: the list ID selects the entry TEXT
 //   set ID TEXT        in the dialog (or the program's window when none): text of ID
 //   click ID           in the dialog (or the window): a click on the button ID
@@ -17,6 +19,9 @@
 //   enabled ID         wait until the window's control ID is enabled
 //   disabled ID        wait until the window's control ID is disabled
 //   copy FROM|TO       copy a file
+//   file PATH          wait until the file PATH exists
+//   shot PATH          once the dialog (or the window when none) is painted and
+//                      still, write its picture on the screen to PATH (a BMP)
 //   mark NAME          log "#mark NAME"
 //   close              ask the window to close
 // LOG: one line per message box (caption TAB text with \r \n escaped), and
@@ -26,6 +31,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+
+#include "screen_shot.h"
 
 namespace {
 
@@ -39,6 +46,8 @@ struct Driver {
     HWND program;
     HWND dialog;
     int boxes;
+    const char *step;
+    screen_shot::State shot;
 };
 
 int is_message_box(HWND window)
@@ -49,13 +58,23 @@ int is_message_box(HWND window)
     GetWindowTextA(window, caption, sizeof caption);
     return strcmp(cls, "#32770") == 0 && IsWindowVisible(window) &&
            (strcmp(caption, "Message") == 0 || strcmp(caption, "Erreur") == 0 ||
-            strcmp(caption, "Zelquanodrim") == 0);
+            strcmp(caption, "Error") == 0 || strcmp(caption, "Zelquanodrim") == 0);
+}
+
+// The box the steps act in, or the one the current step waits for.
+int held_for_steps(const Driver *d, HWND window)
+{
+    if (window == d->dialog)
+        return 1;
+    char caption[STEP_TEXT] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    return d->step && strncmp(d->step, "dialog ", 7) == 0 && strcmp(d->step + 7, caption) == 0;
 }
 
 BOOL CALLBACK answer_box(HWND window, LPARAM context)
 {
     Driver *d = reinterpret_cast<Driver *>(context);
-    if (!is_message_box(window))
+    if (!is_message_box(window) || held_for_steps(d, window))
         return TRUE;
     char caption[64] = "";
     char text[1024] = "";
@@ -181,6 +200,10 @@ int play(Driver *d, const char *step)
         *bar = 0;
         return CopyFileA(from, bar + 1, FALSE) ? 1 : -1;
     }
+    if (strcmp(verb, "file") == 0)
+        return GetFileAttributesA(argument) != INVALID_FILE_ATTRIBUTES;
+    if (strcmp(verb, "shot") == 0)
+        return screen_shot::capture_when_still(&d->shot, target(d), argument);
     if (strcmp(verb, "mark") == 0)
         return 1;
     if (strcmp(verb, "close") == 0) {
@@ -224,6 +247,7 @@ int main(int argc, char **argv)
             fputs("#timeout\n", d.log);
             break;
         }
+        d.step = step < d.step_count ? d.steps[step] : 0;
         EnumWindows(answer_box, reinterpret_cast<LPARAM>(&d));
         d.program = FindWindowA("classeF", 0);
         if (d.program)
