@@ -10,8 +10,8 @@ set(GENERATED_STAMP ${GENERATED_DIR}/.generated)
 set(DATAGEN ${RACETIMER_ROOT}/tools/datagen)
 set(RESOURCE_SCRIPT ${RACETIMER_ROOT}/resources/racetimer.rc)
 
-# Sounds, images, help documents and the bitmaps compiled into the resources.
-file(GLOB DATAGEN_SOURCES CONFIGURE_DEPENDS ${DATAGEN}/* ${RACETIMER_ROOT}/guides/*.ms)
+# Sounds, images and the bitmaps compiled into the resources.
+file(GLOB DATAGEN_SOURCES CONFIGURE_DEPENDS ${DATAGEN}/gen_* ${DATAGEN}/generate)
 add_custom_command(OUTPUT ${GENERATED_STAMP}
                    COMMAND ${DATAGEN}/generate ${GENERATED_DIR}
                    COMMAND ${CMAKE_COMMAND} -E touch ${GENERATED_STAMP}
@@ -50,12 +50,47 @@ foreach(lang IN LISTS RACETIMER_LANGUAGES)
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${RACETIMER_ROOT}/data ${folder}
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/sons ${folder}/sons
                      COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/images ${folder}/images
-                     COMMAND ${CMAKE_COMMAND} -E copy_directory ${GENERATED_DIR}/guides ${folder}/guides
                      ${voice_default}
                      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${folder}
                      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
                      DEPENDS ${program} ${PROGRAM_DATA} ${ENGLISH_VOICE_FILES} ${GENERATED_STAMP}
                      COMMENT "Assembling the ${lang} program folder" VERBATIM)
-  add_custom_target(dist-${lang} DEPENDS ${stamp})
+  add_custom_target(dist-${lang} DEPENDS ${stamp} ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}-guides.stamp)
   add_dependencies(dist dist-${lang})
+endforeach()
+
+# The help documents, French from the French build and English from the
+# English one, each typeset with screenshots that the build takes of its
+# program in a meeting played under Xvfb (tools/datagen/help_document); every
+# program folder gets both, as it always had.
+set(HELP_DIR ${CMAKE_BINARY_DIR}/guides)
+set(RACETIMER_NATIVE_DIR ${CMAKE_BINARY_DIR}/../native CACHE PATH "The native build tree (decoder-sim)")
+file(GLOB HELP_SESSION_SOURCES CONFIGURE_DEPENDS ${DATAGEN}/help_document ${RACETIMER_ROOT}/tools/demo/*
+     ${RACETIMER_ROOT}/tests/e2e/program_session.py ${RACETIMER_ROOT}/tools/wine/*)
+set(HELP_DOCUMENTS)
+foreach(help IN ITEMS fr:aide-fr.ms:HelpOrlaSequentFR.pdf en:help-en.ms:HelpOrlaSequentGB.pdf)
+  string(REPLACE ":" ";" help ${help})
+  list(GET help 0 lang)
+  list(GET help 1 source)
+  list(GET help 2 document)
+  add_custom_command(OUTPUT ${HELP_DIR}/${document}
+                     COMMAND xvfb-run -a -s "-screen 0 1600x900x24" ${DATAGEN}/help_document ${lang}
+                             "${RACETIMER_DIST_DIR}/${lang}/Zelquan Orla Sequent" $<TARGET_FILE:race-driver>
+                             ${RACETIMER_NATIVE_DIR} ${HELP_DIR}/${lang} ${RACETIMER_ROOT}/guides/${source}
+                             ${HELP_DIR}/${document}
+                     DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}.stamp race-driver
+                             ${RACETIMER_ROOT}/guides/${source} ${HELP_SESSION_SOURCES}
+                     COMMENT "Help document ${document}: screenshots of racetimer-${lang} and groff"
+                     VERBATIM)
+  list(APPEND HELP_DOCUMENTS ${HELP_DIR}/${document})
+endforeach()
+foreach(lang IN LISTS RACETIMER_LANGUAGES)
+  set(folder "${RACETIMER_DIST_DIR}/${lang}/Zelquan Orla Sequent")
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}-guides.stamp)
+  add_custom_command(OUTPUT ${stamp}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/guides
+                     COMMAND ${CMAKE_COMMAND} -E copy ${HELP_DOCUMENTS} ${folder}/guides
+                     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+                     DEPENDS ${HELP_DOCUMENTS} ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}.stamp
+                     VERBATIM)
 endforeach()
