@@ -55,14 +55,15 @@ foreach(lang IN LISTS RACETIMER_LANGUAGES)
                      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
                      DEPENDS ${program} ${PROGRAM_DATA} ${ENGLISH_VOICE_FILES} ${GENERATED_STAMP}
                      COMMENT "Assembling the ${lang} program folder" VERBATIM)
-  add_custom_target(dist-${lang} DEPENDS ${stamp} ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}-guides.stamp)
+  add_custom_target(dist-${lang} DEPENDS ${stamp})
   add_dependencies(dist dist-${lang})
 endforeach()
 
 # The help documents, French from the French build and English from the
 # English one, each typeset with screenshots that the build takes of its
 # program in a meeting played under Xvfb (tools/datagen/help_document); every
-# program folder gets both, as it always had.
+# program folder gets both, as it always had. One target owns these rules, so
+# that no two builds of a document run at once.
 set(HELP_DIR ${CMAKE_BINARY_DIR}/guides)
 set(RACETIMER_NATIVE_DIR ${CMAKE_BINARY_DIR}/../native CACHE PATH "The native build tree (decoder-sim)")
 file(GLOB HELP_SESSION_SOURCES CONFIGURE_DEPENDS ${DATAGEN}/help_document ${RACETIMER_ROOT}/tools/demo/*
@@ -78,19 +79,20 @@ foreach(help IN ITEMS fr:aide-fr.ms:HelpOrlaSequentFR.pdf en:help-en.ms:HelpOrla
                              "${RACETIMER_DIST_DIR}/${lang}/Zelquan Orla Sequent" $<TARGET_FILE:race-driver>
                              ${RACETIMER_NATIVE_DIR} ${HELP_DIR}/${lang} ${RACETIMER_ROOT}/guides/${source}
                              ${HELP_DIR}/${document}
-                     DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}.stamp race-driver
-                             ${RACETIMER_ROOT}/guides/${source} ${HELP_SESSION_SOURCES}
+                     DEPENDS racetimer-${lang} dist-${lang} race-driver ${RACETIMER_ROOT}/guides/${source}
+                             ${HELP_SESSION_SOURCES}
                      COMMENT "Help document ${document}: screenshots of racetimer-${lang} and groff"
                      VERBATIM)
   list(APPEND HELP_DOCUMENTS ${HELP_DIR}/${document})
 endforeach()
+set(HELP_COPIES)
+set(HELP_COPY_COMMANDS)
 foreach(lang IN LISTS RACETIMER_LANGUAGES)
-  set(folder "${RACETIMER_DIST_DIR}/${lang}/Zelquan Orla Sequent")
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}-guides.stamp)
-  add_custom_command(OUTPUT ${stamp}
-                     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/guides
-                     COMMAND ${CMAKE_COMMAND} -E copy ${HELP_DOCUMENTS} ${folder}/guides
-                     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-                     DEPENDS ${HELP_DOCUMENTS} ${CMAKE_CURRENT_BINARY_DIR}/dist-${lang}.stamp
-                     VERBATIM)
+  set(guides "${RACETIMER_DIST_DIR}/${lang}/Zelquan Orla Sequent/guides")
+  list(APPEND HELP_COPY_COMMANDS COMMAND ${CMAKE_COMMAND} -E make_directory ${guides}
+       COMMAND ${CMAKE_COMMAND} -E copy ${HELP_DOCUMENTS} ${guides})
+  list(APPEND HELP_COPIES ${guides}/HelpOrlaSequentFR.pdf ${guides}/HelpOrlaSequentGB.pdf)
 endforeach()
+add_custom_command(OUTPUT ${HELP_COPIES} ${HELP_COPY_COMMANDS}
+                   DEPENDS ${HELP_DOCUMENTS} dist VERBATIM)
+add_custom_target(help_documents ALL DEPENDS ${HELP_COPIES})

@@ -5,6 +5,7 @@ the box watcher beside the program, and screenshots of the Xvfb screen.
 
 import os
 import shutil
+import struct
 import subprocess
 import time
 import unittest
@@ -66,13 +67,14 @@ class Session:
         return sim
 
     def run_program(self, name, boxes, exe="racetimer-fr.exe", timeout_s=90):
-        """Starts the program with the watcher, takes a screenshot once the
-        start-up's boxes have been answered, lets the watcher close the
-        program, and returns (exit code, boxes as (caption, text, buttons, icon),
-        whether the window was maximised then)."""
+        """Starts the program with the watcher, which takes a screenshot once
+        the start-up's boxes have been answered and the window is painted,
+        then closes the program; returns (exit code, boxes as (caption, text,
+        buttons, icon), whether the window was maximised then, the
+        screenshot's path)."""
         log = os.path.join(self.work, name + ".boxes")
-        shot = os.path.join(self.out, name + ".png")
-        script = "boxes %d;quiet 500;mark quiet;file Z:%s;close" % (boxes, shot.replace("/", "\\"))
+        shot = os.path.join(self.out, name + ".bmp")
+        script = "boxes %d;shot Z:%s;mark quiet;close" % (boxes, shot.replace("/", "\\"))
         watcher_args = [self.wine_env, "wine", self.watcher, log, "--script", script,
                         "--timeout", str(timeout_s * 1000)]
         for old in (log, shot):
@@ -80,19 +82,14 @@ class Session:
                 os.unlink(old)
         watcher = subprocess.Popen(watcher_args, env=self.env)
         program = subprocess.Popen([self.wine_env, "wine", self.path(exe)], env=self.env)
-        deadline = time.time() + timeout_s
-        took_shot = False
-        while program.poll() is None and time.time() < deadline:
-            if not took_shot and "#mark quiet" in read_text(log):
-                subprocess.run(["import", "-window", "root", shot])
-                open(shot, "ab").close()  # the watcher closes the program once it is there
-                took_shot = True
-            time.sleep(0.1)
-        if program.poll() is None:
+        try:
+            code = program.wait(timeout=timeout_s)
+        except subprocess.TimeoutExpired:
             program.kill()
+            code = program.wait()
         watcher.wait(timeout=30)
         text = read_text(log)
-        return program.wait(), parse_boxes(text), "#mark quiet maximised" in text
+        return code, parse_boxes(text), "#mark quiet maximised" in text, shot
 
 
 def read_text(path):
@@ -101,6 +98,16 @@ def read_text(path):
             return f.read().decode("cp1252")
     except FileNotFoundError:
         return ""
+
+
+def bmp_pixel(path, x, y):
+    """(red, green, blue) at x, y (top row 0) of a 24-bit BMP written by the watcher."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset = struct.unpack_from("<I", data, 10)[0]
+    width, height = struct.unpack_from("<ii", data, 18)
+    at = offset + (height - 1 - y) * ((width * 3 + 3) & ~3) + 3 * x
+    return data[at + 2], data[at + 1], data[at]
 
 
 def parse_boxes(log):

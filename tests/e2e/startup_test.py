@@ -10,7 +10,7 @@ import os
 import sys
 import unittest
 
-from program_session import ProgramTest
+from program_session import ProgramTest, bmp_pixel
 
 ROOT, PREFIX, DIST, WATCHER, SIM, OUT = sys.argv[1:7]
 INTERFACE_FILE = "RéglagesInterface2.rg"
@@ -31,9 +31,13 @@ class StartUp(ProgramTest):
             return f.read()
 
     def start(self, name, startup_boxes=1):
-        code, boxes, maximised = self.session.run_program(name, startup_boxes)
+        code, boxes, maximised, shot = self.session.run_program(name, startup_boxes)
         self.assertEqual(code, 0)
         self.assertTrue(maximised)
+        # The screenshot shows the finished window: where the start-up box
+        # stood (centred on the screen) the empty board's background shows,
+        # as it does at the board's left end.
+        self.assertEqual(bmp_pixel(shot, 800, 490), bmp_pixel(shot, 60, 600))
         return boxes
 
     def test_vq2_usb_decoder_is_named_with_its_serial_number(self):
