@@ -94,5 +94,6 @@ foreach(lang IN LISTS RACETIMER_LANGUAGES)
   list(APPEND HELP_COPIES ${guides}/HelpOrlaSequentFR.pdf ${guides}/HelpOrlaSequentGB.pdf)
 endforeach()
 add_custom_command(OUTPUT ${HELP_COPIES} ${HELP_COPY_COMMANDS}
-                   DEPENDS ${HELP_DOCUMENTS} dist VERBATIM)
+                   DEPENDS ${HELP_DOCUMENTS} dist
+                   COMMENT "Copying the help documents into the program folders" VERBATIM)
 add_custom_target(help_documents ALL DEPENDS ${HELP_COPIES})
