@@ -164,6 +164,10 @@ void make_fonts(HWND dialog)
                                        IDC_PILOT_DB_TITLE, IDC_PILOT_DB_LIST_LABEL};
     make_dialog_fonts(dialog, plain_ids, bold_ids, &g_pilot_dialog_font,
                       &g_pilot_dialog_bold_font);
+    // The state box is narrower than "Off" and an edit's margins, which its
+    // font set anew.
+    SendDlgItemMessageA(dialog, IDC_PILOT_DB_SCAN_STATE, EM_SETMARGINS,
+                        EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 }
 
 INT_PTR on_init_dialog(HWND dialog)

@@ -94,6 +94,7 @@ struct MainControlSizes {
     int32_t scan_width;
     int32_t scan_status_x;
     int32_t scan_status_width;
+    int32_t race_by_laps_width;
     int32_t laps_from_right;
     int32_t laps_label_from_right;
     int32_t laps_label_width;

@@ -65,7 +65,7 @@ void create_main_controls(HWND window, int32_t w, int32_t h)
     add(window, IDC_RACE_BY_TIME, "BUTTON", FIRST_RADIO, RACE_BY_TIME_TEXT, w - 295, down(52, h),
         85, h / 45);
     add(window, IDC_RACE_BY_LAPS, "BUTTON", NEXT_RADIO, RACE_BY_LAPS_TEXT, w - 295, down(77, h),
-        85, h / 45);
+        z.race_by_laps_width, h / 45);
     add(window, IDC_HOURS, "EDIT", NUMBER, "", w - 200, down(52, h), 24, h / 45);
     add(window, IDC_MINUTES, "EDIT", NUMBER, "", w - 162, down(52, h), 24, h / 45);
     add(window, IDC_HOURS_LABEL, "EDIT", LABEL, HOURS_UNIT_TEXT, w - 174, down(52, h), 10,

@@ -179,6 +179,12 @@ void set_control_font(HWND window)
         SendDlgItemMessageA(window, id, WM_SETFONT, font, TRUE);
     for (int32_t id = IDC_CAR_1; id <= IDC_CAR_20; id++)
         SendDlgItemMessageA(window, id, WM_SETFONT, font, TRUE);
+    // The laps unit and the scan state are edits used as labels: the margins
+    // an edit keeps beside typed text, set anew with its font, would cut the
+    // French "tours" and the longest scan states.
+    static const int32_t labels[] = {IDC_LAPS_LABEL, IDC_SCAN_STATUS};
+    for (int32_t id : labels)
+        SendDlgItemMessageA(window, id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 }
 
 void set_button_image(HWND window, int32_t id, int32_t bitmap)

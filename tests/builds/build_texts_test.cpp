@@ -21,6 +21,7 @@
 #include "interface_dialog.h"
 #include "window_fixture.h"
 #include "window_ids.h"
+#include "window_texts.h"
 
 namespace {
 
@@ -120,63 +121,117 @@ std::string text_of(HWND control)
     return text;
 }
 
-// What a control draws beside its text: the box of a radio or check box,
-// the frame of a group box or a push button, an edit's margins.
-LONG room_beside_text(HWND control, const char *cls, LONG style)
+// The width a control leaves its text, as it draws it: an edit its format
+// rectangle, inside its border and margins; a radio or check box what lies
+// right of its 13-pixel box, half a digit's gap and one pixel; a group box or
+// a push button what lies inside its frame. The control's font is in dc.
+LONG text_room(HWND control, const char *cls, LONG style, HDC dc)
 {
+    RECT r;
     if (lstrcmpiA(cls, "Edit") == 0) {
-        const LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
-        return LOWORD(margins) + HIWORD(margins);
+        SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+        return r.right - r.left;
     }
+    GetClientRect(control, &r);
     if (lstrcmpiA(cls, "Button") != 0)
-        return 0;
+        return r.right;
     const LONG type = style & BS_TYPEMASK;
     const bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                      type == BS_AUTORADIOBUTTON;
-    return type == BS_GROUPBOX || (box && !(style & BS_PUSHLIKE)) ? 16 : 6;
+    if (box && !(style & BS_PUSHLIKE)) {
+        INT digit = 0;
+        GetCharWidth32A(dc, '0', '0', &digit);
+        return r.right - 13 - digit / 2 - 1;
+    }
+    return r.right - (type == BS_GROUPBOX ? 16 : 6);
 }
 
-// Every shown text of the window's controls fits on its control: a static
-// text in the lines its height holds, any other on its one line, the ink of
-// its last letter included. Combo boxes and multiline edits scroll. The
-// French build's words and sizes stand as they are given, and so does the
-// scan lamp's "On"/"Off", the same small box in every build.
+// One past the last column that a line of text inks, drawn from x 0 in the
+// font: what the text needs, the side bearings of its letters included.
+LONG ink_width(HFONT font, const std::string &text)
+{
+    const LONG width = 1024, height = 64;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits = 0;
+    HDC dc = CreateCompatibleDC(0);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, 0, 0);
+    HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+    HGDIOBJ old_font = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    const DWORD *pixels = static_cast<const DWORD *>(bits);
+    memset(bits, 0xFF, width * height * 4);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, 0, 0, text.data(), static_cast<int>(text.size()));
+    GdiFlush();
+    LONG ink = 0;
+    for (LONG i = 0; i < width * height; i++)
+        if ((pixels[i] & 0xFFFFFF) != 0xFFFFFF && i % width >= ink)
+            ink = i % width + 1;
+    SelectObject(dc, old_font);
+    SelectObject(dc, old_bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return ink;
+}
+
+// A label paints its whole rectangle over the fields and buttons made before
+// it: it must leave them, their borders included, uncovered.
+void expect_label_clear(HWND parent, HWND label, const std::string &text, const char *where)
+{
+    RECT mine, theirs, common;
+    GetWindowRect(label, &mine);
+    for (HWND o = GetWindow(parent, GW_CHILD); o != label; o = GetWindow(o, GW_HWNDNEXT)) {
+        char cls[16] = "";
+        GetClassNameA(o, cls, sizeof cls);
+        GetWindowRect(o, &theirs);
+        const bool group = lstrcmpiA(cls, "Button") == 0 &&
+                           (GetWindowLongA(o, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+        if (IsWindowVisible(o) && !group && lstrcmpiA(cls, "Static") != 0) {
+            EXPECT_FALSE(IntersectRect(&common, &mine, &theirs))
+                << where << ": \"" << text << "\" covers control " << GetDlgCtrlID(o);
+        }
+    }
+}
+
+// Every shown word of the window's controls is whole on its control: a
+// static text in the lines its height holds, any other on its one line, as
+// far as its letters ink. Combo boxes, multiline edits and the edits a user
+// types numbers into scroll.
 void expect_texts_fit(HWND parent, const char *where)
 {
-    if (strcmp(BUILD_LANGUAGE, "fr") == 0)
-        return;
     for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (GetDlgCtrlID(c) == IDC_PILOT_DB_SCAN_STATE)
-            continue;
         char cls[16] = "";
         GetClassNameA(c, cls, sizeof cls);
         const LONG style = GetWindowLongA(c, GWL_STYLE);
         std::string text = text_of(c);
         text.erase(text.find_last_not_of(' ') + 1);  // a trailing blank shows nothing
         const bool is_static = lstrcmpiA(cls, "Static") == 0;
+        const bool is_label = is_static || lstrcmpiA(cls, "Edit") == 0;
         if (text.empty() || !(style & WS_VISIBLE) || lstrcmpiA(cls, "ComboBox") == 0 ||
-            (lstrcmpiA(cls, "Edit") == 0 && (style & ES_MULTILINE)) ||
+            (lstrcmpiA(cls, "Edit") == 0 &&
+             (style & (ES_MULTILINE | ES_NUMBER | ES_READONLY)) != ES_READONLY) ||
             (lstrcmpiA(cls, "Button") == 0 && (style & BS_BITMAP)) ||
             (is_static && (style & SS_TYPEMASK) > SS_RIGHT))
             continue;
         RECT client;
         GetClientRect(c, &client);
-        const LONG room = client.right - room_beside_text(c, cls, style);
+        const HFONT font = reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0));
         HDC dc = GetDC(c);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
+        HGDIOBJ old = SelectObject(dc, font);
+        const LONG room = text_room(c, cls, style, dc);
         RECT need = {0, 0, room, 0};
-        DrawTextA(dc, text.c_str(), -1, &need,
-                  DT_CALCRECT | DT_NOPREFIX | (is_static ? DT_WORDBREAK : DT_SINGLELINE));
-        ABC last = {0, 0, 0};
-        const UINT letter = static_cast<unsigned char>(text.back());
-        if (!is_static && GetCharABCWidthsA(dc, letter, letter, &last) && last.abcC > 0)
-            need.right -= last.abcC;
+        if (is_static)
+            DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+        else
+            need.right = ink_width(font, text);
         SelectObject(dc, old);
         ReleaseDC(c, dc);
         EXPECT_LE(need.right, room) << where << ": \"" << text << "\" is cut across";
         if (is_static) {
             EXPECT_LE(need.bottom, client.bottom) << where << ": \"" << text << "\" is cut below";
         }
+        if (is_label)
+            expect_label_clear(parent, c, text, where);
     }
 }
 
@@ -213,28 +268,39 @@ TEST_F(BuildTexts, LapsControlsAndRaceLengthInPlaceAndEveryTextWhole)
         EXPECT_EQ(r.right - r.left, p.width) << p.id;
     }
 
-    // Every text shows whole, the time controls' and the scan's too.
+    // Every text shows whole, the time controls' and the scan's too, in
+    // each state the scan shows.
     expect_texts_fit(window_, "race by laps");
     SendMessageA(window_, WM_COMMAND, IDC_RACE_BY_TIME, 0);
     SendMessageA(window_, WM_COMMAND, IDC_MIXED_SCAN, 0);
     expect_texts_fit(window_, "race by time, scan");
+    for (const char *state : {SCAN_LEARNING_TEXT, SCAN_VERIFYING_TEXT, SCAN_VERIFIED_TEXT}) {
+        SetDlgItemTextA(window_, IDC_SCAN_STATUS, state);
+        expect_texts_fit(window_, state);
+    }
 
+    // A dialog's switch shows its other words: the pilots' scan its "On".
     const struct {
         DLGPROC procedure;
         void (*open)(HWND owner);
         const char *name;
+        int switch_id;
     } dialogs[] = {
-        {pilot_database_dialog_proc, open_pilot_database_dialog, "pilots"},
-        {starting_grid_dialog_proc, open_starting_grid_dialog, "grid"},
-        {race_options_dialog_proc, open_race_options_dialog, "options"},
-        {detailed_results_dialog_proc, open_detailed_results_dialog, "results"},
-        {sound_settings_dialog_proc, open_sound_settings_dialog, "sounds"},
-        {display_settings_dialog_proc, open_display_settings_dialog, "display"},
-        {interface_dialog_proc, open_interface_dialog, "interface"},
+        {pilot_database_dialog_proc, open_pilot_database_dialog, "pilots", IDC_PILOT_DB_SCAN},
+        {starting_grid_dialog_proc, open_starting_grid_dialog, "grid", 0},
+        {race_options_dialog_proc, open_race_options_dialog, "options", 0},
+        {detailed_results_dialog_proc, open_detailed_results_dialog, "results", 0},
+        {sound_settings_dialog_proc, open_sound_settings_dialog, "sounds", 0},
+        {display_settings_dialog_proc, open_display_settings_dialog, "display", 0},
+        {interface_dialog_proc, open_interface_dialog, "interface", 0},
     };
     for (const auto &d : dialogs) {
         drive_dialog(d.procedure, [&d] { d.open(0); }, [&d](HWND dialog) {
             expect_texts_fit(dialog, d.name);
+            if (d.switch_id) {
+                DialogDriver::click(dialog, d.switch_id);
+                expect_texts_fit(dialog, d.name);
+            }
             DialogDriver::command(dialog, IDCANCEL);
         });
     }
