@@ -280,6 +280,7 @@ TEST_F(RaceControls, RaceKindRadiosAndTheClockResetWriteTheTextsOfTheRaceKind)
     EXPECT_STREQ("25 tours", g_text_race_length);
 }
 
+// Typed key by key, the longest values included.
 TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
 {
     struct Typed {
@@ -297,6 +298,7 @@ TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
         {IDC_MINUTES, "7", &g_race_minutes, 7, "7", "23:07:00", 2},  // no leading zero added
         {IDC_LAPS, "", &g_race_laps, 1, "", "1 tours", 4},           // the edit stays empty
         {IDC_LAPS, "9999", &g_race_laps, 4999, "4999", "4999 tours", 4},
+        {IDC_LAPS, "12345", &g_race_laps, 1234, "1234", "1234 tours", 4},  // a fifth digit refused
         {IDC_COUNTDOWN, "9999", &g_countdown_seconds, 3600, "3600", "3600s", 4},
         {IDC_COUNTDOWN, "0", &g_countdown_seconds, 0, "0", "0s", 4},
     };
