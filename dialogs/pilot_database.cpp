@@ -164,6 +164,10 @@ void make_fonts(HWND dialog)
                                        IDC_PILOT_DB_TITLE, IDC_PILOT_DB_LIST_LABEL};
     make_dialog_fonts(dialog, plain_ids, bold_ids, &g_pilot_dialog_font,
                       &g_pilot_dialog_bold_font);
+    // Six digits are wider than what the font's own margins leave of the
+    // transponder edit: they would scroll out of sight.
+    SendDlgItemMessageA(dialog, IDC_PILOT_DB_TRANSPONDER, EM_SETMARGINS,
+                        EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 2));
 }
 
 INT_PTR on_init_dialog(HWND dialog)

@@ -177,6 +177,12 @@ void set_control_font(HWND window)
     const WPARAM font = reinterpret_cast<WPARAM>(g_control_font);
     for (int32_t id : ids)
         SendDlgItemMessageA(window, id, WM_SETFONT, font, TRUE);
+    // Four digits of this font are wider than what the font's own margins
+    // leave of the laps and countdown edits: they would scroll out of sight.
+    static const int32_t four_digits[] = {IDC_LAPS, IDC_COUNTDOWN};
+    for (int32_t id : four_digits)
+        SendDlgItemMessageA(window, id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                            MAKELPARAM(2, 2));
     for (int32_t id = IDC_CAR_1; id <= IDC_CAR_20; id++)
         SendDlgItemMessageA(window, id, WM_SETFONT, font, TRUE);
 }

@@ -157,6 +157,7 @@ TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
         EXPECT_STREQ("", g_pilot_dialog_records[2].transponder);
         DialogDriver::type(dialog, IDC_PILOT_DB_TRANSPONDER, "34");
         EXPECT_EQ("000103", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        EXPECT_TRUE(DialogDriver::shows_whole(dialog, IDC_PILOT_DB_TRANSPONDER));
         EXPECT_STREQ("000103", g_pilot_dialog_records[2].transponder);
 
         // Refused silently, the name left typed in.

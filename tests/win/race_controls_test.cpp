@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "decoder_protocol.h"
+#include "dialog_driver.h"
 #include "engine.h"
 #include "main_window.h"
 #include "race_controls.h"
@@ -307,6 +308,7 @@ TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
         EXPECT_EQ(t.limit, SendDlgItemMessageA(window_, t.id, EM_GETLIMITTEXT, 0, 0)) << t.id;
         EXPECT_EQ(t.stored, *t.value) << t.id << " " << t.text;
         EXPECT_EQ(t.shown, edit_text(t.id)) << t.id << " " << t.text;
+        EXPECT_TRUE(DialogDriver::shows_whole(window_, t.id)) << t.id << " " << t.text;
         if (t.clock_text != nullptr) {
             EXPECT_STREQ(t.clock_text,
                          t.id == IDC_COUNTDOWN ? g_text_countdown : g_text_race_length);
