@@ -164,10 +164,13 @@ void make_fonts(HWND dialog)
                                        IDC_PILOT_DB_TITLE, IDC_PILOT_DB_LIST_LABEL};
     make_dialog_fonts(dialog, plain_ids, bold_ids, &g_pilot_dialog_font,
                       &g_pilot_dialog_bold_font);
-    // The state box is narrower than "Off" and an edit's margins, which its
-    // font set anew.
+    // An edit's margins are set anew with its font: the state box is
+    // narrower than "Off" and its margins, and six digits are wider than what
+    // they leave of the transponder edit (they would scroll out of sight).
     SendDlgItemMessageA(dialog, IDC_PILOT_DB_SCAN_STATE, EM_SETMARGINS,
                         EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    SendDlgItemMessageA(dialog, IDC_PILOT_DB_TRANSPONDER, EM_SETMARGINS,
+                        EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 2));
 }
 
 INT_PTR on_init_dialog(HWND dialog)

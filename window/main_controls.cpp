@@ -16,7 +16,9 @@ const DWORD LABEL = WS_CHILD | WS_VISIBLE | ES_READONLY | ES_CENTER;
 const DWORD GROUP = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 const DWORD FIRST_RADIO = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON;
 const DWORD NEXT_RADIO = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
-const DWORD NUMBER = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_RIGHT;
+// The number edits scroll sideways: without it an edit refuses a character
+// that does not fit its width, and a countdown or laps edit the fourth digit.
+const DWORD NUMBER = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL;
 // WS_CHILD | WS_VISIBLE | WS_BORDER | ES_READONLY and the undocumented 0x4000.
 const DWORD SCAN_STATUS = 0x50804800;
 

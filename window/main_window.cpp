@@ -179,12 +179,17 @@ void set_control_font(HWND window)
         SendDlgItemMessageA(window, id, WM_SETFONT, font, TRUE);
     for (int32_t id = IDC_CAR_1; id <= IDC_CAR_20; id++)
         SendDlgItemMessageA(window, id, WM_SETFONT, font, TRUE);
-    // The laps unit and the scan state are edits used as labels: the margins
-    // an edit keeps beside typed text, set anew with its font, would cut the
-    // French "tours" and the longest scan states.
-    static const int32_t labels[] = {IDC_LAPS_LABEL, IDC_SCAN_STATUS};
-    for (int32_t id : labels)
-        SendDlgItemMessageA(window, id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    // An edit's margins are set anew with its font. Four digits of this font
+    // are wider than what they leave of the laps and countdown edits (they
+    // would scroll out of sight); the laps unit and the scan state are edits
+    // used as labels, where they would cut the French "tours" and the longest
+    // scan states.
+    static const struct {
+        int32_t id, margin;
+    } margins[] = {{IDC_LAPS, 2}, {IDC_COUNTDOWN, 2}, {IDC_LAPS_LABEL, 0}, {IDC_SCAN_STATUS, 0}};
+    for (const auto &m : margins)
+        SendDlgItemMessageA(window, m.id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                            MAKELPARAM(m.margin, m.margin));
 }
 
 void set_button_image(HWND window, int32_t id, int32_t bitmap)

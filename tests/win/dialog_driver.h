@@ -64,6 +64,25 @@ public:
         for (const char *c = characters; *c; c++)
             SendDlgItemMessageA(dialog, id, WM_CHAR, static_cast<unsigned char>(*c), 1);
     }
+    // Whether a one-line edit shows the whole of its text within its text
+    // area, no digit scrolled out of sight nor cut at either side.
+    static bool shows_whole(HWND dialog, int id)
+    {
+        const std::string shown = text(dialog, id);
+        if (shown.empty())
+            return true;
+        HWND edit = GetDlgItem(dialog, id);
+        RECT area;
+        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+        const LONG left = static_cast<short>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0)));
+        HDC dc = GetDC(edit);
+        HGDIOBJ old = SelectObject(dc, font_handle(dialog, id));
+        SIZE size = {0, 0};
+        GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(edit, dc);
+        return left >= area.left && left + size.cx <= area.right;
+    }
     static void set_text(HWND dialog, int id, const char *text)
     {
         SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));

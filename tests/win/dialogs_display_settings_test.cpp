@@ -351,6 +351,7 @@ TEST_F(DisplaySettingsDialog, TheWidthStaysWithin0And999AndTheChosenColumnIsKept
         DialogDriver::set_text(dialog, IDC_DISPLAY_COLUMN_WIDTH, "");
         DialogDriver::type(dialog, IDC_DISPLAY_COLUMN_WIDTH, "1234");
         EXPECT_EQ(DialogDriver::text(dialog, IDC_DISPLAY_COLUMN_WIDTH), "123");
+        EXPECT_TRUE(DialogDriver::shows_whole(dialog, IDC_DISPLAY_COLUMN_WIDTH));
         EXPECT_EQ(g_display_dialog_settings.column_widths[2], 123);
         choose_column(dialog, 4);
         DialogDriver::command(dialog, IDC_DISPLAY_WIDTH_MINUS);

@@ -152,9 +152,12 @@ TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
         EXPECT_EQ("3", number_shown(dialog));
         EXPECT_EQ("", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
         EXPECT_EQ("", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
-        DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "00103");  // too short
+        // Typed key by key: kept at the sixth digit, a seventh refused.
+        DialogDriver::type(dialog, IDC_PILOT_DB_TRANSPONDER, "00010");  // too short
         EXPECT_STREQ("", g_pilot_dialog_records[2].transponder);
-        DialogDriver::set_text(dialog, IDC_PILOT_DB_TRANSPONDER, "000103");
+        DialogDriver::type(dialog, IDC_PILOT_DB_TRANSPONDER, "34");
+        EXPECT_EQ("000103", DialogDriver::text(dialog, IDC_PILOT_DB_TRANSPONDER));
+        EXPECT_TRUE(DialogDriver::shows_whole(dialog, IDC_PILOT_DB_TRANSPONDER));
         EXPECT_STREQ("000103", g_pilot_dialog_records[2].transponder);
 
         // Refused silently, the name left typed in.

@@ -166,6 +166,7 @@ TEST_F(RaceOptionsDialog, ProtectionBelowTwoIsKeptAsTwoWhileTheEditShowsWhatWasT
         DialogDriver::set_text(dialog, IDC_OPTIONS_PROTECTION_TIME, "");
         DialogDriver::type(dialog, IDC_OPTIONS_PROTECTION_TIME, "9999");
         EXPECT_EQ(DialogDriver::text(dialog, IDC_OPTIONS_PROTECTION_TIME), "999");
+        EXPECT_TRUE(DialogDriver::shows_whole(dialog, IDC_OPTIONS_PROTECTION_TIME));
         DialogDriver::command(dialog, IDOK);
     });
     EXPECT_EQ(read_file(OPTIONS_FILE).substr(0, 5), "999\r\n");

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "decoder_protocol.h"
+#include "dialog_driver.h"
 #include "engine.h"
 #include "main_window.h"
 #include "race_controls.h"
@@ -280,6 +281,7 @@ TEST_F(RaceControls, RaceKindRadiosAndTheClockResetWriteTheTextsOfTheRaceKind)
     EXPECT_STREQ("25 tours", g_text_race_length);
 }
 
+// Typed key by key, the longest values included.
 TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
 {
     struct Typed {
@@ -297,6 +299,7 @@ TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
         {IDC_MINUTES, "7", &g_race_minutes, 7, "7", "23:07:00", 2},  // no leading zero added
         {IDC_LAPS, "", &g_race_laps, 1, "", "1 tours", 4},           // the edit stays empty
         {IDC_LAPS, "9999", &g_race_laps, 4999, "4999", "4999 tours", 4},
+        {IDC_LAPS, "12345", &g_race_laps, 1234, "1234", "1234 tours", 4},  // a fifth digit refused
         {IDC_COUNTDOWN, "9999", &g_countdown_seconds, 3600, "3600", "3600s", 4},
         {IDC_COUNTDOWN, "0", &g_countdown_seconds, 0, "0", "0s", 4},
     };
@@ -305,6 +308,7 @@ TEST_F(RaceControls, NumberEditsClampAndRewriteOnlyAboveTheirBound)
         EXPECT_EQ(t.limit, SendDlgItemMessageA(window_, t.id, EM_GETLIMITTEXT, 0, 0)) << t.id;
         EXPECT_EQ(t.stored, *t.value) << t.id << " " << t.text;
         EXPECT_EQ(t.shown, edit_text(t.id)) << t.id << " " << t.text;
+        EXPECT_TRUE(DialogDriver::shows_whole(window_, t.id)) << t.id << " " << t.text;
         if (t.clock_text != nullptr) {
             EXPECT_STREQ(t.clock_text,
                          t.id == IDC_COUNTDOWN ? g_text_countdown : g_text_race_length);

@@ -202,7 +202,11 @@ void RaceWindow::press(int id)
 
 void RaceWindow::type(int id, const char *text)
 {
-    SendDlgItemMessageA(window_, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageA(window_, id, EM_SETSEL, 0, -1);
+    if (*text == 0)
+        SendDlgItemMessageA(window_, id, WM_CHAR, VK_BACK, 1);
+    for (const char *c = text; *c; c++)
+        SendDlgItemMessageA(window_, id, WM_CHAR, static_cast<unsigned char>(*c), 1);
 }
 
 std::string RaceWindow::edit_text(int id)

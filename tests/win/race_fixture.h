@@ -70,6 +70,8 @@ protected:
     void compose_grid(const std::vector<GridCar> &cars);
 
     void press(int id);
+    // Typed over the edit's whole text, key by key through the edit's own
+    // handling, as a user does; an empty text is the backspace key.
     void type(int id, const char *text);
     std::string edit_text(int id);
     bool enabled(int id);

@@ -74,6 +74,8 @@ LRESULT CALLBACK record_creation(int code, WPARAM wparam, LPARAM lparam)
 }
 
 const DWORD CHILD = WS_CHILD | WS_VISIBLE;
+// Scrolling sideways, so that the longest number can be typed.
+const DWORD NUMBER = CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL;
 
 // Every control on a 16:10 screen, where across (1680/1600) and down
 // (1050/900) differ, with its style and text.
@@ -99,14 +101,14 @@ TEST(ControlPlaces, EveryControlHasItsPlaceStyleAndText)
         {IDC_DURATION_GROUP, 1380, 35, 200, 87, CHILD | BS_GROUPBOX, "Dur\xE9" "e course"},
         {IDC_RACE_BY_TIME, 1385, 60, 85, 23, CHILD | WS_GROUP | BS_AUTORADIOBUTTON, "Temps"},
         {IDC_RACE_BY_LAPS, 1385, 89, 89, 23, CHILD | BS_AUTORADIOBUTTON, "Nbre tours"},
-        {IDC_HOURS, 1480, 60, 24, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
-        {IDC_MINUTES, 1518, 60, 24, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_HOURS, 1480, 60, 24, 23, NUMBER, ""},
+        {IDC_MINUTES, 1518, 60, 24, 23, NUMBER, ""},
         {IDC_HOURS_LABEL, 1506, 60, 10, 23, CHILD | ES_READONLY | ES_CENTER, "h"},
         {IDC_MINUTES_LABEL, 1544, 60, 32, 23, CHILD | ES_READONLY | ES_CENTER, "min "},
-        {IDC_LAPS, 1485, 89, 42, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, ""},
+        {IDC_LAPS, 1485, 89, 42, 23, NUMBER, ""},
         {IDC_LAPS_LABEL, 1529, 89, 39, 23, CHILD | ES_READONLY | ES_CENTER, "tours "},
         {IDC_COUNTDOWN_GROUP, 588, 828, 190, 87, CHILD | BS_GROUPBOX, "D\xE9" "compte"},
-        {IDC_COUNTDOWN, 608, 863, 42, 23, CHILD | WS_BORDER | ES_NUMBER | ES_RIGHT, "5"},
+        {IDC_COUNTDOWN, 608, 863, 42, 23, NUMBER, "5"},
         {IDC_COUNTDOWN_LABEL, 651, 863, 10, 23, CHILD | ES_READONLY | ES_CENTER, "s"},
         {IDC_BUTTON_FRAME, 289, 707, 1102, 58, CHILD | BS_GROUPBOX, ""},
         {IDC_CAR_1, 315, 729, 42, 23, CHILD, "1"},
