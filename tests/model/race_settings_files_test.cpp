@@ -245,19 +245,48 @@ TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsTheValuesInOrder)
     length.expect("MODECOURSETours", 0, 45, 4999, 3600);
     write_file(LENGTH_FILE, "MODECOURSETours 2 5 -3 +7");
     EXPECT_EQ(1, length.read());
-    length.expect("MODECOURSETours", 2, 5, -3, 7);
+    length.expect("MODECOURSETours", 2, 5, 1, 7);
 
     // Minutes come from two characters at most.
     write_file(LENGTH_FILE, "MODECOURSETemps\n0\n123\n");
     Length minutes;
+    minutes.countdown = 9;
     EXPECT_EQ(1, minutes.read());
-    minutes.expect("MODECOURSETemps", 0, 12, 3, -1);
+    minutes.expect("MODECOURSETemps", 0, 12, 3, 9);
     // An empty mode shifts every later value.
     EXPECT_EQ(1, write_race_length("", 1, 5, 10, 30));
     EXPECT_EQ("\r\n1\r\n05\r\n10\r\n30\r\n", read_file(LENGTH_FILE));
     Length shifted;
+    shifted.countdown = 9;
     EXPECT_EQ(1, shifted.read());
-    shifted.expect("1", 5, 10, 30, -1);
+    shifted.expect("1", 5, 10, 30, 9);
+}
+
+// A value that is no number keeps what its field held and the others are
+// read in their places; every value is held to what the race controls allow.
+TEST(RaceLengthFile, ABadValueKeepsItsFieldAndValuesStayWithinTheControlsBounds)
+{
+    TempDir dir;
+    const struct {
+        const char *file;
+        int32_t hours, minutes, laps, countdown;
+    } cases[] = {
+        {"MODECOURSETemps\r\nzero\r\n10\r\n20\r\n5\r\n", 7, 10, 20, 5},
+        {"MODECOURSETemps\r\n2h\r\nxx\r\n-\r\n5s\r\n", 2, 8, 9, 5},
+        {"MODECOURSETemps\r\n-5\r\n-5\r\n0\r\n-5\r\n", 0, 0, 1, 0},
+        {"MODECOURSETemps\r\n24\r\n60\r\n5000\r\n99999999999\r\n", 23, 59, 4999, 3600},
+    };
+    for (const auto &c : cases) {
+        write_file(LENGTH_FILE, c.file);
+        Length length;
+        length.hours = 7;
+        length.minutes = 8;
+        length.laps = 9;
+        length.countdown = 10;
+        EXPECT_EQ(1, length.read());
+        SCOPED_TRACE(c.file);
+        length.expect("MODECOURSETemps", c.hours, c.minutes, c.laps, c.countdown);
+    }
 }
 
 TEST(RaceOptionsFile, WritesAndReadsTheFiveValues)
@@ -291,7 +320,8 @@ TEST(RaceOptionsFile, BlanksAreSkippedAndAFileEndingEarlyLeavesTheRest)
     early.expect(3, RANKING_LAPS_THEN_TIME, START_SOUND_SIGNAL, "keep", "these");
 }
 
-TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndNumbersToInt32)
+// The protection is held to what the race options dialog stores: 2 to 999.
+TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndTheProtectionHeldToTheDialogsRange)
 {
     TempDir dir;
     // An empty ranking line shifts the lap-end keyword into the shorter
@@ -299,21 +329,24 @@ TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndNumbersToInt32)
     EXPECT_EQ(1, write_race_options(-4, "", START_STAGGERED, TIME_END_SIGNAL, LAP_END_ALL_LAPS));
     Options options;
     EXPECT_EQ(1, options.read());
-    options.expect(-4, START_STAGGERED, TIME_END_SIGNAL, "FINTOURFaireTousLesT", "");
+    options.expect(2, START_STAGGERED, TIME_END_SIGNAL, "FINTOURFaireTousLesT", "");
 
     write_file(OPTIONS_FILE, "99999999999999999999 " + std::string(100000, 'K') + " a b c");
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(INT32_MAX, options.protection);
+    EXPECT_EQ(999, options.protection);
     EXPECT_EQ(std::string(RANKING_KEY_SIZE - 1, 'K'), options.ranking.get());
     EXPECT_STREQ("a", options.start.get());
     write_file(OPTIONS_FILE, "-99999999999999999999");
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(INT32_MIN, options.protection);
-    // Text where the number belongs ends the reading there.
-    write_file(OPTIONS_FILE, "abc CLASSEMENTToursTemps");
+    EXPECT_EQ(2, options.protection);
+    // Text where the number belongs keeps the protection held; the keywords
+    // after it are read in their places.
+    options.protection = 7;
+    write_file(OPTIONS_FILE, "abc CLASSEMENTToursTemps DEPARTDecale");
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(INT32_MIN, options.protection);
-    EXPECT_STREQ(std::string(RANKING_KEY_SIZE - 1, 'K').c_str(), options.ranking.get());
+    EXPECT_EQ(7, options.protection);
+    EXPECT_STREQ(RANKING_LAPS_THEN_TIME, options.ranking.get());
+    EXPECT_STREQ(START_STAGGERED, options.start.get());
 }
 
 TEST(SoundSettingsFile, WritesEightKeywordsUnderItsAccentedName)

@@ -237,6 +237,13 @@ TEST_F(RaceControls, DepartReadsTheRaceOptionsAgain)
     EXPECT_TRUE(boxes_.boxes()[0].hand_icon);
     EXPECT_EQ(1, g_race_armed);  // armed with the options held
     EXPECT_EQ(9, g_protection_seconds);
+
+    // Never less than the options dialog stores, whatever the file holds.
+    press(IDC_STOP);
+    protection_ = -5;
+    write_settings();
+    press(IDC_START);
+    EXPECT_EQ(2, g_protection_seconds);
 }
 
 TEST_F(RaceControls, RaceKindRadiosAndTheClockResetWriteTheTextsOfTheRaceKind)
