@@ -388,19 +388,24 @@ TEST_F(PilotDatabase, FilesThatCannotBeReadOrWrittenAreToldByTheDialogAndTheWind
 }
 
 // A names file the dialog could not read leaves both files as they were when
-// nothing was edited; an empty line or a NUL byte in it loses no pilot when
-// the database is written back.
+// nothing was edited, and so does a good one; an empty line or a NUL byte in
+// it loses no pilot when the database is written back.
 TEST_F(PilotDatabase, ABadNamesFileCostsNoPilotAndNoTransponder)
 {
     create_window();
     // A file held by a program that shares it for reading only is read-only
     // to this one, whoever runs the tests.
     enum Plant { MISSING, BYTES, READ_ONLY, FOLDER };
+    const auto add_dora = [](HWND dialog) { add(dialog, "Dora"); };
+    const auto delete_second = [](HWND dialog) {
+        select(dialog, 1);
+        DialogDriver::click(dialog, IDC_PILOT_DB_DELETE);
+    };
     const std::string transponders = "000102\r\n000101\r\n000999\r\n";
     const struct {
         Plant plant;
         std::string names;
-        const char *added;  // the edit made before Ok, if any
+        void (*edit)(HWND dialog);  // before Ok, if any
         std::vector<std::string> listed;
         std::string names_after;
         std::string transponders_after;
@@ -409,12 +414,13 @@ TEST_F(PilotDatabase, ABadNamesFileCostsNoPilotAndNoTransponder)
         {MISSING, "", 0, {}, "", transponders, 2},
         {BYTES, "", 0, {}, "", transponders, 0},
         {READ_ONLY, "bruno\r\nAlice\r\n", 0, {}, "bruno\r\nAlice\r\n", transponders, 2},
-        {READ_ONLY, "bruno\r\nAlice\r\n", "Dora", {}, "bruno\r\nAlice\r\n", transponders, 3},
+        {READ_ONLY, "bruno\r\nAlice\r\n", add_dora, {}, "bruno\r\nAlice\r\n", transponders, 3},
         {FOLDER, "", 0, {}, "", transponders, 2},
-        {BYTES, "Alice\r\n\r\nbruno\r\nChloe", "Dora", {"Alice", "bruno", "Chloe"},
+        {BYTES, "bruno\nAlice", 0, {"bruno", "Alice"}, "bruno\nAlice", transponders, 0},
+        {BYTES, "Alice\r\n\r\nbruno\r\nChloe", add_dora, {"Alice", "bruno", "Chloe"},
          "Alice\r\nbruno\r\nChloe\r\nDora\r\n", "000102\r\n000999\r\n\r\n\r\n", 0},
-        {BYTES, std::string("Ca\0rl\r\nbruno\r\n", 14), "Dora", {"Carl", "bruno"},
-         "bruno\r\nCarl\r\nDora\r\n", "000101\r\n000102\r\n\r\n", 0},
+        {BYTES, std::string("Ca\0rl\r\nbruno\r\nZo\0e\r\n", 20), delete_second,
+         {"Carl", "bruno", "Zoe"}, "Carl\r\nZoe\r\n", "000102\r\n000999\r\n", 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "plant " << c.plant << " " << c.names);
@@ -429,13 +435,13 @@ TEST_F(PilotDatabase, ABadNamesFileCostsNoPilotAndNoTransponder)
         ASSERT_TRUE(c.plant != FOLDER || CreateDirectoryA(NAMES_FILE, 0));
         run([&c](HWND dialog) {
             EXPECT_EQ(listed(dialog), c.listed);
-            if (c.added)
-                add(dialog, c.added);
+            if (c.edit)
+                c.edit(dialog);
             DialogDriver::command(dialog, IDOK);
         });
-        EXPECT_EQ(boxes_.texts(), std::vector<std::string>(c.told, NAMES_ERROR));
         if (held != INVALID_HANDLE_VALUE)
             CloseHandle(held);
+        EXPECT_EQ(boxes_.texts(), std::vector<std::string>(c.told, NAMES_ERROR));
         EXPECT_EQ(c.transponders_after, read_file(TRANSPONDERS_FILE));
         EXPECT_EQ(c.names_after, read_file(NAMES_FILE));
         EXPECT_EQ(c.plant == MISSING, GetFileAttributesA(NAMES_FILE) == INVALID_FILE_ATTRIBUTES);
