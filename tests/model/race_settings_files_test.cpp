@@ -118,7 +118,11 @@ TEST(GridFile, WritesTheDatabaseTranspondersOfTheChosenNames)
     set_pilot(&grid.database[0], "Alice", "001111");
     set_pilot(&grid.database[1], "Bob", "002222");
     set_pilot(&grid.database[2], "bob", "003333");
+    // Searched through all 1000 records, the first of a name held twice taken.
+    set_pilot(&grid.database[MAX_PILOTS - 2], "Alice", "008888");
+    set_pilot(&grid.database[MAX_PILOTS - 1], "Zed", "009999");
     strcpy(grid.rows[0].name, "Bob");
+    strcpy(grid.rows[1].name, "Zed");
     strcpy(grid.rows[2].name, "Deleted since");
     strcpy(grid.rows[3].name, "Bob");
     strcpy(grid.rows[19].name, "Alice");
@@ -126,7 +130,7 @@ TEST(GridFile, WritesTheDatabaseTranspondersOfTheChosenNames)
     strcpy(grid.race_name.get(), race.c_str());
     EXPECT_EQ(1, write_grid_composition(grid.rows.get(), grid.race_name.get(),
                                         grid.database.get()));
-    EXPECT_EQ("Bob\t002222\r\n" + empty_grid_lines(2) + "Bob\t002222\r\n" +
+    EXPECT_EQ("Bob\t002222\r\nZed\t009999\r\n" + empty_grid_lines(1) + "Bob\t002222\r\n" +
                   empty_grid_lines(15) + "Alice\t001111\r\n" + race + "\t000001\r\n",
               read_file(GRID_FILE));
 

@@ -192,17 +192,20 @@ TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
     EXPECT_STREQ("000103", g_pilot_records[1].transponder);
 }
 
-TEST_F(PilotDatabase, TheThousandAndFirstNameIsRefused)
+TEST_F(PilotDatabase, ANameHeldFarDownAndTheThousandAndFirstNameAreRefused)
 {
     std::string names;
-    for (int i = 0; i < MAX_PILOTS; i++)
+    for (int i = 0; i < MAX_PILOTS - 1; i++)
         names += "P" + std::to_string(1000 + i) + "\r\n";
     write_file(NAMES_FILE, names);
     create_window();
     run([](HWND dialog) {
+        add(dialog, "p1998");
+        EXPECT_EQ(999u, listed(dialog).size());
         add(dialog, "Zoe");
+        add(dialog, "Zoey");
         EXPECT_EQ(1000u, listed(dialog).size());
-        EXPECT_EQ("Zoe", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
+        EXPECT_EQ("Zoey", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
         DialogDriver::command(dialog, IDCANCEL);
     });
 }
@@ -421,6 +424,9 @@ TEST_F(PilotDatabase, ABadNamesFileCostsNoPilotAndNoTransponder)
          "Alice\r\nbruno\r\nChloe\r\nDora\r\n", "000102\r\n000999\r\n\r\n\r\n", 0},
         {BYTES, std::string("Ca\0rl\r\nbruno\r\nZo\0e\r\n", 20), delete_second,
          {"Carl", "bruno", "Zoe"}, "Carl\r\nZoe\r\n", "000102\r\n000999\r\n", 0},
+        // A name held twice goes with both its records.
+        {BYTES, "Alice\r\nbruno\r\nbruno\r\n", delete_second, {"Alice", "bruno", "bruno"},
+         "Alice\r\n", "000102\r\n", 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "plant " << c.plant << " " << c.names);
