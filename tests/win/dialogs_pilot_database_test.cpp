@@ -424,8 +424,8 @@ TEST_F(PilotDatabase, ABadNamesFileCostsNoPilotAndNoTransponder)
          "Alice\r\nbruno\r\nChloe\r\nDora\r\n", "000102\r\n000999\r\n\r\n\r\n", 0},
         {BYTES, std::string("Ca\0rl\r\nbruno\r\nZo\0e\r\n", 20), delete_second,
          {"Carl", "bruno", "Zoe"}, "Carl\r\nZoe\r\n", "000102\r\n000999\r\n", 0},
-        // A name held twice goes with both its records.
-        {BYTES, "Alice\r\nbruno\r\nbruno\r\n", delete_second, {"Alice", "bruno", "bruno"},
+        // A name held twice, also past an empty line, goes with both its records.
+        {BYTES, "Alice\r\nbruno\r\n\r\nbruno\r\n", delete_second, {"Alice", "bruno", "bruno"},
          "Alice\r\n", "000102\r\n", 0},
     };
     for (const auto &c : cases) {
