@@ -9,6 +9,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <utility>
+
 #include "bitmap_painter.h"
 #include "dialog_common.h"
 #include "dialog_ids.h"
@@ -54,6 +56,11 @@ HFONT g_pilot_dialog_bold_font;
 // The dialog that the database writer's error reports are shown over.
 HWND g_pilot_dialog_window;
 
+// Whether a pilot was added or deleted or a transponder changed since the
+// opening. Without that Ok leaves both files as they are, so that a file the
+// dialog could not read never costs the other one its lines.
+int32_t g_pilot_dialog_edited;
+
 HWND pilot_list(HWND dialog)
 {
     return GetDlgItem(dialog, IDC_PILOT_DB_LIST);
@@ -98,6 +105,12 @@ void load_records(HWND dialog)
         show_error(dialog, PILOT_NAMES_FILE_ERROR_TEXT, 0);
     if (!read_pilot_transponders(g_pilot_dialog_records))
         show_error(dialog, PILOT_TRANSPONDERS_FILE_ERROR_TEXT, 0);
+    // The pilots after an empty line of the names file are listed after the
+    // others, each with its own transponder, so that Ok writes them back.
+    int32_t named = 0;
+    for (int32_t i = 0; i < MAX_PILOTS; i++)
+        if (g_pilot_dialog_records[i].name[0])
+            std::swap(g_pilot_dialog_records[named++], g_pilot_dialog_records[i]);
 }
 
 // Only the kind is wanted: it says how to read the decoder's bytes. A file
@@ -176,6 +189,7 @@ void make_fonts(HWND dialog)
 INT_PTR on_init_dialog(HWND dialog)
 {
     SetTimer(dialog, TIMER_PILOT_SCAN, PILOT_SCAN_TICK_MS, 0);
+    g_pilot_dialog_edited = 0;
     load_records(dialog);
     load_decoder_kind(dialog);
     fill_pilot_list(dialog);
@@ -260,6 +274,7 @@ void add_pilot(HWND dialog)
     if (listed_count(dialog) > MAX_PILOTS - 1)
         return;
     SetDlgItemTextA(dialog, IDC_PILOT_DB_NEW_NAME, "");
+    g_pilot_dialog_edited = 1;
     // The new pilot takes the first record after the listed ones, which is empty.
     const int32_t n = listed_count(dialog) + 1;
     PilotRecord *record = &g_pilot_dialog_records[n - 1];
@@ -289,6 +304,7 @@ void delete_pilot(HWND dialog)
             if (strncmp(record->name, name, NAME_SIZE) == 0) {
                 clear_buffer(record->name, NAME_SIZE);
                 clear_buffer(record->transponder, TRANSPONDER_SIZE);
+                g_pilot_dialog_edited = 1;
             }
         }
         sort_pilots_by_name(g_pilot_dialog_records);
@@ -306,9 +322,17 @@ void on_transponder_change(HWND dialog)
     const LRESULT length =
         SendDlgItemMessageA(dialog, IDC_PILOT_DB_TRANSPONDER, EM_LINELENGTH, 0, 0);
     const int32_t selected = selected_pilot(dialog);
-    if (length == TRANSPONDER_DIGITS && selected >= 0)
-        GetDlgItemTextA(dialog, IDC_PILOT_DB_TRANSPONDER,
-                        g_pilot_dialog_records[selected].transponder, TRANSPONDER_SIZE);
+    if (length != TRANSPONDER_DIGITS || selected < 0)
+        return;
+    // Showing a pilot stores the same number again: that is no change.
+    char typed[TRANSPONDER_SIZE];
+    clear_buffer(typed, TRANSPONDER_SIZE);
+    GetDlgItemTextA(dialog, IDC_PILOT_DB_TRANSPONDER, typed, TRANSPONDER_SIZE);
+    char *transponder = g_pilot_dialog_records[selected].transponder;
+    if (strncmp(typed, transponder, TRANSPONDER_SIZE) != 0) {
+        memcpy(transponder, typed, TRANSPONDER_SIZE);
+        g_pilot_dialog_edited = 1;
+    }
 }
 
 // The decoder's bytes as the file's kind says; the number goes through the
@@ -375,10 +399,12 @@ INT_PTR on_paint(HWND dialog)
 }
 
 // Both files for the listed pilots, line k of each for the same pilot; a
-// file that cannot be written is told over the dialog and the other is
-// still written.
+// file that cannot be written is told over the dialog. Nothing is written
+// when nothing was edited.
 void save_database(HWND dialog)
 {
+    if (!g_pilot_dialog_edited)
+        return;
     g_pilot_dialog_window = dialog;
     set_file_error_report(report_file_error);
     write_pilot_database(g_pilot_dialog_records, listed_count(dialog));

@@ -19,7 +19,6 @@ char g_options_dialog_lap_end_mode[LAP_END_MODE_SIZE + 1];
 namespace {
 
 const int32_t PROTECTION_DIGITS = 3;
-const int32_t SHORTEST_PROTECTION = 2;
 
 HFONT g_options_dialog_font;
 HFONT g_options_dialog_bold_font;
@@ -182,7 +181,7 @@ void store_protection_time(HWND dialog)
     SendDlgItemMessageA(dialog, IDC_OPTIONS_PROTECTION_TIME, EM_LIMITTEXT, PROTECTION_DIGITS, 0);
     const UINT seconds = GetDlgItemInt(dialog, IDC_OPTIONS_PROTECTION_TIME, 0, FALSE);
     g_options_dialog_protection_seconds =
-        seconds <= 1 ? SHORTEST_PROTECTION : static_cast<int32_t>(seconds);
+        seconds <= 1 ? MIN_PROTECTION_SECONDS : static_cast<int32_t>(seconds);
 }
 
 void save_options(HWND dialog)

@@ -13,11 +13,12 @@ int32_t FontSlot::*const FONT_NUMBERS[] = {&FontSlot::height, &FontSlot::weight,
                                            &FontSlot::strikeout};
 const int32_t FONT_NUMBER_LINES = sizeof FONT_NUMBERS / sizeof FONT_NUMBERS[0];
 
-// A value not found keeps what it held, and so does every value after it.
+// A value not read keeps what it held; at the file's end, so does every
+// value after it.
 int32_t read_numbers(TextReader *reader, int32_t *values, int32_t count)
 {
     for (int32_t i = 0; i < count; ++i) {
-        if (!read_number(reader, &values[i], 0, 0)) {
+        if (!read_setting_number(reader, &values[i], 0)) {
             return 0;
         }
     }
@@ -47,7 +48,7 @@ int32_t read_font_numbers(TextReader *reader, DisplaySettings *settings)
 {
     for (int32_t line = 0; line < FONT_NUMBER_LINES; ++line) {
         for (int32_t s = 0; s < FONT_SLOTS; ++s) {
-            if (!read_number(reader, &(settings->fonts[s].*FONT_NUMBERS[line]), 0, 0)) {
+            if (!read_setting_number(reader, &(settings->fonts[s].*FONT_NUMBERS[line]), 0)) {
                 return 0;
             }
         }
@@ -64,7 +65,7 @@ int32_t read_display_settings(const char *path, DisplaySettings *settings,
     if (!open_text_reader(&reader, path)) {
         return 0;
     }
-    if (read_number(&reader, &settings->board_style, 0, 0)) {
+    if (read_setting_number(&reader, &settings->board_style, 0)) {
         skip_line(&reader);
         read_face_names(&reader, settings);
         if (read_font_numbers(&reader, settings) &&

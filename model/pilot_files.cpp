@@ -111,11 +111,13 @@ int32_t read_pilot_transponders(PilotRecord *pilots)
 int32_t write_pilot_database(const PilotRecord *pilots, int32_t n)
 {
     n = std::clamp<int32_t>(n, 0, MAX_PILOTS);
-    int32_t names =
-        write_pilot_lines(PILOT_NAMES_FILE, pilots, n, 1, PILOT_NAMES_FILE_ERROR_TEXT);
-    int32_t transponders = write_pilot_lines(PILOT_TRANSPONDERS_FILE, pilots, n, 0,
-                                             PILOT_TRANSPONDERS_FILE_ERROR_TEXT);
-    return names && transponders;
+    // Line k of the transponders belongs to line k of the names: without the
+    // new names, new transponders would go to other pilots.
+    if (!write_pilot_lines(PILOT_NAMES_FILE, pilots, n, 1, PILOT_NAMES_FILE_ERROR_TEXT)) {
+        return 0;
+    }
+    return write_pilot_lines(PILOT_TRANSPONDERS_FILE, pilots, n, 0,
+                             PILOT_TRANSPONDERS_FILE_ERROR_TEXT);
 }
 
 // A selection sort over all 1000 records gives exactly this order, which is

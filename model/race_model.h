@@ -256,6 +256,18 @@ enum {
     RACE_NAME_TRAILER_SIZE = 7,
 };
 
+// The values the race controls and the race options dialog let the user
+// give; the readers hold every value they read to them as well.
+enum {
+    MAX_RACE_HOURS = 23,
+    MAX_RACE_MINUTES = 59,
+    MIN_RACE_LAPS = 1,
+    MAX_RACE_LAPS = MAX_LAPS - 1,
+    MAX_COUNTDOWN_SECONDS = 3600,
+    MIN_PROTECTION_SECONDS = 2,
+    MAX_PROTECTION_SECONDS = 999,
+};
+
 // Race length (DureeCourse.txt)
 extern char g_race_mode[RACE_MODE_SIZE];
 extern int32_t g_race_hours;
@@ -329,8 +341,9 @@ static_assert(sizeof(DisplaySettings) == 191 * sizeof(int32_t),
 // for pilot k. Callers clear the names and transponders first.
 int32_t read_pilot_names(PilotRecord *pilots);
 int32_t read_pilot_transponders(PilotRecord *pilots);
-// Writes both files for the first n pilots; each file that cannot be created
-// is reported through the file error report. Returns 1 when both were written.
+// Writes both files for the first n pilots; a file that cannot be created is
+// reported through the file error report, and without the names file the
+// transponder file is left as it was. Returns 1 when both were written.
 int32_t write_pilot_database(const PilotRecord *pilots, int32_t n);
 void sort_pilots_by_name(PilotRecord *pilots);
 

@@ -1,6 +1,7 @@
 // The starting grid and the three settings files of a heat: race length,
 // race options and sounds. The settings files are read as blank-separated
 // values in file order, so blank lines and extra blanks do not matter.
+#include <algorithm>
 #include <string.h>
 
 #include "race_model.h"
@@ -138,11 +139,17 @@ int32_t read_race_length(char *race_mode, int32_t *hours, int32_t *minutes, int3
     }
     // The minutes are written with two digits at least and read from two
     // characters at most.
-    if (read_word(&reader, race_mode, RACE_MODE_SIZE) && read_number(&reader, hours, 0, 0) &&
-        read_number(&reader, minutes, 2, 0) && read_number(&reader, laps, 0, 0)) {
-        read_number(&reader, countdown_seconds, 0, 0);
+    if (read_word(&reader, race_mode, RACE_MODE_SIZE) && read_setting_number(&reader, hours, 0) &&
+        read_setting_number(&reader, minutes, 2) && read_setting_number(&reader, laps, 0)) {
+        read_setting_number(&reader, countdown_seconds, 0);
     }
     close_text_reader(&reader);
+    // As the race controls would hold them: a negative number shown in their
+    // digits-only edits would read back as their largest value.
+    *hours = std::clamp<int32_t>(*hours, 0, MAX_RACE_HOURS);
+    *minutes = std::clamp<int32_t>(*minutes, 0, MAX_RACE_MINUTES);
+    *laps = std::clamp<int32_t>(*laps, MIN_RACE_LAPS, MAX_RACE_LAPS);
+    *countdown_seconds = std::clamp<int32_t>(*countdown_seconds, 0, MAX_COUNTDOWN_SECONDS);
     return 1;
 }
 
@@ -170,10 +177,13 @@ int32_t read_race_options(int32_t *protection_seconds, char *ranking_key, char *
         return 0;
     }
     char *const keys[] = {ranking_key, start_mode, time_end_mode, lap_end_mode};
-    if (read_number(&reader, protection_seconds, 0, 0)) {
+    if (read_setting_number(&reader, protection_seconds, 0)) {
         read_words(&reader, keys, OPTION_KEY_SIZES, 4);
     }
     close_text_reader(&reader);
+    // As the race options dialog would hold it, for the race and the dialog alike.
+    *protection_seconds =
+        std::clamp<int32_t>(*protection_seconds, MIN_PROTECTION_SECONDS, MAX_PROTECTION_SECONDS);
     return 1;
 }
 

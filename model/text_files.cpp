@@ -42,6 +42,14 @@ void skip_blanks(TextReader *reader, int32_t within_line)
     }
 }
 
+void skip_word(TextReader *reader)
+{
+    for (int32_t byte = peek_byte(reader); byte != NO_BYTE && !is_blank(byte, 0);
+         byte = peek_byte(reader)) {
+        next_byte(reader);
+    }
+}
+
 }  // namespace
 
 int32_t open_text_reader(TextReader *reader, const char *path)
@@ -80,7 +88,8 @@ int32_t read_text(TextReader *reader, char *field, int32_t size, int32_t stop_at
             end = TEXT_TAB;
             break;
         }
-        if (byte != '\r' && kept < size - 1) {
+        // A NUL kept in a field would cut it short wherever it is used.
+        if (byte != '\r' && byte != 0 && kept < size - 1) {
             field[kept++] = static_cast<char>(byte);
         }
     }
@@ -147,6 +156,19 @@ int32_t read_number(TextReader *reader, int32_t *value, int32_t max_chars,
         *value = static_cast<int32_t>(-magnitude);
     } else {
         *value = magnitude > INT32_MAX ? INT32_MAX : static_cast<int32_t>(magnitude);
+    }
+    return 1;
+}
+
+int32_t read_setting_number(TextReader *reader, int32_t *value, int32_t max_chars)
+{
+    skip_blanks(reader, 0);
+    if (at_file_end(reader)) {
+        return 0;
+    }
+    // The digits a width-limited number leaves are the next value.
+    if (!read_number(reader, value, max_chars, 0) || max_chars == 0) {
+        skip_word(reader);
     }
     return 1;
 }

@@ -26,8 +26,8 @@ void close_text_reader(TextReader *reader);
 int32_t at_file_end(TextReader *reader);
 
 // Reads up to a line end (or a TAB when stop_at_tab), which it consumes.
-// Keeps at most size - 1 bytes and a terminator in field, drops every CR;
-// the rest of an over-long text is read and lost. Returns a TextEnd.
+// Keeps at most size - 1 bytes and a terminator in field, drops every CR and
+// NUL; the rest of an over-long text is read and lost. Returns a TextEnd.
 int32_t read_text(TextReader *reader, char *field, int32_t size, int32_t stop_at_tab);
 void skip_line(TextReader *reader);
 
@@ -41,6 +41,13 @@ int32_t read_word(TextReader *reader, char *field, int32_t size);
 // within_line. Returns 0, value unchanged, when no number comes next.
 int32_t read_number(TextReader *reader, int32_t *value, int32_t max_chars,
                     int32_t within_line);
+
+// The next value of a settings file, read as read_number reads it across
+// line ends. A word that holds no number is passed over and leaves value as
+// it was, and so is what follows the digits of a number read whole, so that
+// one bad value does not shift the values after it. Returns 0 only when the
+// file holds no further word.
+int32_t read_setting_number(TextReader *reader, int32_t *value, int32_t max_chars);
 
 // Creates or truncates for writing ("w+b"); 0 when it cannot. Opening fails
 // before anything is truncated, so a file that cannot be rewritten keeps

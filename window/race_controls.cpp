@@ -197,25 +197,26 @@ void on_number_edit(HWND window, int32_t id)
 {
     switch (id) {
     case IDC_HOURS:
-        read_number_edit(window, {IDC_HOURS, &g_race_hours, 2, 23, "%d"});
+        read_number_edit(window, {IDC_HOURS, &g_race_hours, 2, MAX_RACE_HOURS, "%d"});
         write_time_length_texts();
         redraw_area(&g_board_layout.clocks);
         break;
     case IDC_MINUTES:
-        read_number_edit(window, {IDC_MINUTES, &g_race_minutes, 2, 59, "%02d"});
+        read_number_edit(window, {IDC_MINUTES, &g_race_minutes, 2, MAX_RACE_MINUTES, "%02d"});
         write_time_length_texts();
         redraw_area(&g_board_layout.clocks);
         break;
     case IDC_LAPS:
-        read_number_edit(window, {IDC_LAPS, &g_race_laps, 4, MAX_LAPS - 1, "%d"});
+        read_number_edit(window, {IDC_LAPS, &g_race_laps, 4, MAX_RACE_LAPS, "%d"});
         // A race by laps has at least one lap; the edit may stay empty.
         if (g_race_laps == 0)
-            g_race_laps = 1;
+            g_race_laps = MIN_RACE_LAPS;
         write_laps_length_texts();
         redraw_area(&g_board_layout.clocks);
         break;
     default:
-        read_number_edit(window, {IDC_COUNTDOWN, &g_countdown_seconds, 4, 3600, "%d"});
+        read_number_edit(window,
+                         {IDC_COUNTDOWN, &g_countdown_seconds, 4, MAX_COUNTDOWN_SECONDS, "%d"});
         write_countdown_text();
         redraw_area(&g_board_layout.countdown);
         break;

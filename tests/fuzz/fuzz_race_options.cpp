@@ -17,5 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require_terminated(start.get(), START_MODE_SIZE);
     require_terminated(time_end.get(), TIME_END_MODE_SIZE);
     require_terminated(lap_end.get(), LAP_END_MODE_SIZE);
+    // Whatever the file holds, what the race options dialog allows.
+    if (protection < 2 || protection > 999) {
+        abort();
+    }
     return 0;
 }

@@ -156,11 +156,11 @@ TEST(PilotFiles, HostileFilesAreCutAtEveryFieldAndRecord)
     EXPECT_EQ(1, read_pilot_names(guarded.data()));
     EXPECT_STREQ("", guarded[MAX_PILOTS].name);
     EXPECT_STREQ("999999", db[0].transponder);
-    // A NUL byte is kept as it comes, within the field.
-    EXPECT_EQ(0, memcmp("12\0" "34", db[1].transponder, 6));
+    // A NUL byte is dropped, not left to end the field.
+    EXPECT_STREQ("1234", db[1].transponder);
 }
 
-TEST(PilotFiles, WriterReportsEachFileThatCannotBeCreated)
+TEST(PilotFiles, WriterReportsAFileThatCannotBeCreatedAndKeepsTheFilesInStep)
 {
     TempDir dir;
     ReportRecorder recorder;
@@ -172,15 +172,16 @@ TEST(PilotFiles, WriterReportsEachFileThatCannotBeCreated)
     ASSERT_EQ(1u, g_reports.size());
     EXPECT_EQ(PILOT_TRANSPONDERS_FILE_ERROR_TEXT, g_reports[0]);
 
+    // Without the names, the transponders are not written out of step with them.
     g_reports.clear();
     std::filesystem::create_directory("other");
     std::filesystem::current_path("other");
     std::filesystem::create_directory(NAMES_FILE);
-    std::filesystem::create_directory(TRANSPONDERS_FILE);
+    write_file(TRANSPONDERS_FILE, "000007\r\n000008\r\n");
     EXPECT_EQ(0, write_pilot_database(db.records.get(), 1));
-    ASSERT_EQ(2u, g_reports.size());
+    ASSERT_EQ(1u, g_reports.size());
     EXPECT_EQ(PILOT_NAMES_FILE_ERROR_TEXT, g_reports[0]);
-    EXPECT_EQ(PILOT_TRANSPONDERS_FILE_ERROR_TEXT, g_reports[1]);
+    EXPECT_EQ("000007\r\n000008\r\n", read_file(TRANSPONDERS_FILE));
     EXPECT_EQ("Erreur: impossible d'ouvrir la base de donn\xE9" "es Pilotes",
               std::string(PILOT_NAMES_FILE_ERROR_TEXT));
 }

@@ -118,7 +118,11 @@ TEST(GridFile, WritesTheDatabaseTranspondersOfTheChosenNames)
     set_pilot(&grid.database[0], "Alice", "001111");
     set_pilot(&grid.database[1], "Bob", "002222");
     set_pilot(&grid.database[2], "bob", "003333");
+    // Searched through all 1000 records, the first of a name held twice taken.
+    set_pilot(&grid.database[MAX_PILOTS - 2], "Alice", "008888");
+    set_pilot(&grid.database[MAX_PILOTS - 1], "Zed", "009999");
     strcpy(grid.rows[0].name, "Bob");
+    strcpy(grid.rows[1].name, "Zed");
     strcpy(grid.rows[2].name, "Deleted since");
     strcpy(grid.rows[3].name, "Bob");
     strcpy(grid.rows[19].name, "Alice");
@@ -126,7 +130,7 @@ TEST(GridFile, WritesTheDatabaseTranspondersOfTheChosenNames)
     strcpy(grid.race_name.get(), race.c_str());
     EXPECT_EQ(1, write_grid_composition(grid.rows.get(), grid.race_name.get(),
                                         grid.database.get()));
-    EXPECT_EQ("Bob\t002222\r\n" + empty_grid_lines(2) + "Bob\t002222\r\n" +
+    EXPECT_EQ("Bob\t002222\r\nZed\t009999\r\n" + empty_grid_lines(1) + "Bob\t002222\r\n" +
                   empty_grid_lines(15) + "Alice\t001111\r\n" + race + "\t000001\r\n",
               read_file(GRID_FILE));
 
@@ -245,19 +249,48 @@ TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsTheValuesInOrder)
     length.expect("MODECOURSETours", 0, 45, 4999, 3600);
     write_file(LENGTH_FILE, "MODECOURSETours 2 5 -3 +7");
     EXPECT_EQ(1, length.read());
-    length.expect("MODECOURSETours", 2, 5, -3, 7);
+    length.expect("MODECOURSETours", 2, 5, 1, 7);
 
     // Minutes come from two characters at most.
     write_file(LENGTH_FILE, "MODECOURSETemps\n0\n123\n");
     Length minutes;
+    minutes.countdown = 9;
     EXPECT_EQ(1, minutes.read());
-    minutes.expect("MODECOURSETemps", 0, 12, 3, -1);
+    minutes.expect("MODECOURSETemps", 0, 12, 3, 9);
     // An empty mode shifts every later value.
     EXPECT_EQ(1, write_race_length("", 1, 5, 10, 30));
     EXPECT_EQ("\r\n1\r\n05\r\n10\r\n30\r\n", read_file(LENGTH_FILE));
     Length shifted;
+    shifted.countdown = 9;
     EXPECT_EQ(1, shifted.read());
-    shifted.expect("1", 5, 10, 30, -1);
+    shifted.expect("1", 5, 10, 30, 9);
+}
+
+// A value that is no number keeps what its field held and the others are
+// read in their places; every value is held to what the race controls allow.
+TEST(RaceLengthFile, ABadValueKeepsItsFieldAndValuesStayWithinTheControlsBounds)
+{
+    TempDir dir;
+    const struct {
+        const char *file;
+        int32_t hours, minutes, laps, countdown;
+    } cases[] = {
+        {"MODECOURSETemps\r\nzero\r\n10\r\n20\r\n5\r\n", 7, 10, 20, 5},
+        {"MODECOURSETemps\r\n2h\r\nxx\r\n-\r\n5s\r\n", 2, 8, 9, 5},
+        {"MODECOURSETemps\r\n-5\r\n-5\r\n0\r\n-5\r\n", 0, 0, 1, 0},
+        {"MODECOURSETemps\r\n24\r\n60\r\n5000\r\n99999999999\r\n", 23, 59, 4999, 3600},
+    };
+    for (const auto &c : cases) {
+        write_file(LENGTH_FILE, c.file);
+        Length length;
+        length.hours = 7;
+        length.minutes = 8;
+        length.laps = 9;
+        length.countdown = 10;
+        EXPECT_EQ(1, length.read());
+        SCOPED_TRACE(c.file);
+        length.expect("MODECOURSETemps", c.hours, c.minutes, c.laps, c.countdown);
+    }
 }
 
 TEST(RaceOptionsFile, WritesAndReadsTheFiveValues)
@@ -291,7 +324,8 @@ TEST(RaceOptionsFile, BlanksAreSkippedAndAFileEndingEarlyLeavesTheRest)
     early.expect(3, RANKING_LAPS_THEN_TIME, START_SOUND_SIGNAL, "keep", "these");
 }
 
-TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndNumbersToInt32)
+// The protection is held to what the race options dialog stores: 2 to 999.
+TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndTheProtectionHeldToTheDialogsRange)
 {
     TempDir dir;
     // An empty ranking line shifts the lap-end keyword into the shorter
@@ -299,21 +333,24 @@ TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndNumbersToInt32)
     EXPECT_EQ(1, write_race_options(-4, "", START_STAGGERED, TIME_END_SIGNAL, LAP_END_ALL_LAPS));
     Options options;
     EXPECT_EQ(1, options.read());
-    options.expect(-4, START_STAGGERED, TIME_END_SIGNAL, "FINTOURFaireTousLesT", "");
+    options.expect(2, START_STAGGERED, TIME_END_SIGNAL, "FINTOURFaireTousLesT", "");
 
     write_file(OPTIONS_FILE, "99999999999999999999 " + std::string(100000, 'K') + " a b c");
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(INT32_MAX, options.protection);
+    EXPECT_EQ(999, options.protection);
     EXPECT_EQ(std::string(RANKING_KEY_SIZE - 1, 'K'), options.ranking.get());
     EXPECT_STREQ("a", options.start.get());
     write_file(OPTIONS_FILE, "-99999999999999999999");
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(INT32_MIN, options.protection);
-    // Text where the number belongs ends the reading there.
-    write_file(OPTIONS_FILE, "abc CLASSEMENTToursTemps");
+    EXPECT_EQ(2, options.protection);
+    // Text where the number belongs keeps the protection held; the keywords
+    // after it are read in their places.
+    options.protection = 7;
+    write_file(OPTIONS_FILE, "abc CLASSEMENTToursTemps DEPARTDecale");
     EXPECT_EQ(1, options.read());
-    EXPECT_EQ(INT32_MIN, options.protection);
-    EXPECT_STREQ(std::string(RANKING_KEY_SIZE - 1, 'K').c_str(), options.ranking.get());
+    EXPECT_EQ(7, options.protection);
+    EXPECT_STREQ(RANKING_LAPS_THEN_TIME, options.ranking.get());
+    EXPECT_STREQ(START_STAGGERED, options.start.get());
 }
 
 TEST(SoundSettingsFile, WritesEightKeywordsUnderItsAccentedName)

@@ -195,17 +195,20 @@ TEST_F(PilotDatabase, AddingAndDeletingPilotsThenOkWritesBothFiles)
     EXPECT_STREQ("000103", g_pilot_records[1].transponder);
 }
 
-TEST_F(PilotDatabase, TheThousandAndFirstNameIsRefused)
+TEST_F(PilotDatabase, ANameHeldFarDownAndTheThousandAndFirstNameAreRefused)
 {
     std::string names;
-    for (int i = 0; i < MAX_PILOTS; i++)
+    for (int i = 0; i < MAX_PILOTS - 1; i++)
         names += "P" + std::to_string(1000 + i) + "\r\n";
     write_file(NAMES_FILE, names);
     create_window();
     run([](HWND dialog) {
+        add(dialog, "p1998");
+        EXPECT_EQ(999u, listed(dialog).size());
         add(dialog, "Zoe");
+        add(dialog, "Zoey");
         EXPECT_EQ(1000u, listed(dialog).size());
-        EXPECT_EQ("Zoe", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
+        EXPECT_EQ("Zoey", DialogDriver::text(dialog, IDC_PILOT_DB_NEW_NAME));
         DialogDriver::command(dialog, IDCANCEL);
     });
 }
@@ -388,6 +391,71 @@ TEST_F(PilotDatabase, FilesThatCannotBeReadOrWrittenAreToldByTheDialogAndTheWind
     EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
     EXPECT_TRUE(boxes_.boxes()[2].hand_icon);
     EXPECT_STREQ("Bruno", g_pilot_records[1].name);
+}
+
+// A names file the dialog could not read leaves both files as they were when
+// nothing was edited, and so does a good one; an empty line or a NUL byte in
+// it loses no pilot when the database is written back.
+TEST_F(PilotDatabase, ABadNamesFileCostsNoPilotAndNoTransponder)
+{
+    create_window();
+    // A file held by a program that shares it for reading only is read-only
+    // to this one, whoever runs the tests.
+    enum Plant { MISSING, BYTES, READ_ONLY, FOLDER };
+    const auto add_dora = [](HWND dialog) { add(dialog, "Dora"); };
+    const auto delete_second = [](HWND dialog) {
+        select(dialog, 1);
+        DialogDriver::click(dialog, IDC_PILOT_DB_DELETE);
+    };
+    const std::string transponders = "000102\r\n000101\r\n000999\r\n";
+    const struct {
+        Plant plant;
+        std::string names;
+        void (*edit)(HWND dialog);  // before Ok, if any
+        std::vector<std::string> listed;
+        std::string names_after;
+        std::string transponders_after;
+        size_t told;  // boxes of the names file: the dialog's, the window's
+    } cases[] = {
+        {MISSING, "", 0, {}, "", transponders, 2},
+        {BYTES, "", 0, {}, "", transponders, 0},
+        {READ_ONLY, "bruno\r\nAlice\r\n", 0, {}, "bruno\r\nAlice\r\n", transponders, 2},
+        {READ_ONLY, "bruno\r\nAlice\r\n", add_dora, {}, "bruno\r\nAlice\r\n", transponders, 3},
+        {FOLDER, "", 0, {}, "", transponders, 2},
+        {BYTES, "bruno\nAlice", 0, {"bruno", "Alice"}, "bruno\nAlice", transponders, 0},
+        {BYTES, "Alice\r\n\r\nbruno\r\nChloe", add_dora, {"Alice", "bruno", "Chloe"},
+         "Alice\r\nbruno\r\nChloe\r\nDora\r\n", "000102\r\n000999\r\n\r\n\r\n", 0},
+        {BYTES, std::string("Ca\0rl\r\nbruno\r\nZo\0e\r\n", 20), delete_second,
+         {"Carl", "bruno", "Zoe"}, "Carl\r\nZoe\r\n", "000102\r\n000999\r\n", 0},
+        // A name held twice, also past an empty line, goes with both its records.
+        {BYTES, "Alice\r\nbruno\r\n\r\nbruno\r\n", delete_second, {"Alice", "bruno", "bruno"},
+         "Alice\r\n", "000102\r\n", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "plant " << c.plant << " " << c.names);
+        boxes_.clear();
+        DeleteFileA(NAMES_FILE);
+        write_file(TRANSPONDERS_FILE, transponders);
+        if (c.plant == BYTES || c.plant == READ_ONLY)
+            write_file(NAMES_FILE, c.names);
+        HANDLE held = c.plant != READ_ONLY ? INVALID_HANDLE_VALUE
+                                           : CreateFileA(NAMES_FILE, GENERIC_READ, FILE_SHARE_READ,
+                                                         0, OPEN_EXISTING, 0, 0);
+        ASSERT_TRUE(c.plant != FOLDER || CreateDirectoryA(NAMES_FILE, 0));
+        run([&c](HWND dialog) {
+            EXPECT_EQ(listed(dialog), c.listed);
+            if (c.edit)
+                c.edit(dialog);
+            DialogDriver::command(dialog, IDOK);
+        });
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        EXPECT_EQ(boxes_.texts(), std::vector<std::string>(c.told, NAMES_ERROR));
+        EXPECT_EQ(c.transponders_after, read_file(TRANSPONDERS_FILE));
+        EXPECT_EQ(c.names_after, read_file(NAMES_FILE));
+        EXPECT_EQ(c.plant == MISSING, GetFileAttributesA(NAMES_FILE) == INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(c.plant == FOLDER, RemoveDirectoryA(NAMES_FILE) != 0);
+    }
 }
 
 }  // namespace

@@ -172,6 +172,28 @@ TEST_F(RaceOptionsDialog, ProtectionBelowTwoIsKeptAsTwoWhileTheEditShowsWhatWasT
     EXPECT_EQ(read_file(OPTIONS_FILE).substr(0, 5), "999\r\n");
 }
 
+// A protection the dialog would not store is held to 2..999 as the file is
+// read, so that Ok without typing writes it so; the keywords after a bad one
+// are read in their places.
+TEST_F(RaceOptionsDialog, AFilesProtectionIsHeldToTheDialogsRangeAndTheKeywordsKept)
+{
+    const struct {
+        const char *in_file, *shown;
+    } cases[] = {{"-5", "2"}, {"1", "2"}, {"abc", "2"}, {"5000", "999"}};
+    for (const auto &c : cases) {
+        write_file(OPTIONS_FILE, options_file(c.in_file, RANKING_BEST_LAP, START_STAGGERED,
+                                              TIME_END_FINISH_LAP, LAP_END_ALL_LAPS));
+        open([&c](HWND dialog) {
+            EXPECT_EQ(DialogDriver::text(dialog, IDC_OPTIONS_PROTECTION_TIME), c.shown);
+            DialogDriver::command(dialog, IDOK);
+        });
+        EXPECT_EQ(read_file(OPTIONS_FILE), options_file(c.shown, RANKING_BEST_LAP,
+                                                        START_STAGGERED, TIME_END_FINISH_LAP,
+                                                        LAP_END_ALL_LAPS))
+            << c.in_file;
+    }
+}
+
 TEST_F(RaceOptionsDialog, EchapTheCloseBoxAndEscapeWriteNothingButTheCopyKeepsTheClicks)
 {
     const std::string file = options_file("5", RANKING_LAPS_THEN_TIME, START_SOUND_SIGNAL,

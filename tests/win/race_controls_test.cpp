@@ -238,6 +238,13 @@ TEST_F(RaceControls, DepartReadsTheRaceOptionsAgain)
     EXPECT_TRUE(boxes_.boxes()[0].hand_icon);
     EXPECT_EQ(1, g_race_armed);  // armed with the options held
     EXPECT_EQ(9, g_protection_seconds);
+
+    // Never less than the options dialog stores, whatever the file holds.
+    press(IDC_STOP);
+    protection_ = -5;
+    write_settings();
+    press(IDC_START);
+    EXPECT_EQ(2, g_protection_seconds);
 }
 
 TEST_F(RaceControls, RaceKindRadiosAndTheClockResetWriteTheTextsOfTheRaceKind)
@@ -330,13 +337,15 @@ TEST_F(RaceControls, OwnChipsTakeTheDatabaseTransponderByName)
 {
     compose_grid(
         {{"Alice", "000011"}, {nullptr, nullptr}, {"Nobody", "000099"}, {"Chloe", "000033"}});
-    // A later entry of the same name wins; names that only begin alike are others.
+    // A later entry of the same name wins, also past empty records; names
+    // that only begin alike are others.
     const char *const database[][2] = {{"Alice", "000500"}, {"Chloe", "000600"},
                                        {"Alice", "000700"}, {"Ali", "000800"},
                                        {"Alicette", "000900"}};
+    const int at[] = {0, 1, MAX_PILOTS - 1, 3, 4};
     for (int p = 0; p < 5; p++) {
-        strcpy(g_pilot_records[p].name, database[p][0]);
-        strcpy(g_pilot_records[p].transponder, database[p][1]);
+        strcpy(g_pilot_records[at[p]].name, database[p][0]);
+        strcpy(g_pilot_records[at[p]].transponder, database[p][1]);
     }
     press(IDC_OWN_CHIPS);
     EXPECT_EQ(1, g_own_chips_mode);

@@ -156,6 +156,83 @@ TEST_F(MainWindowTest, DestructionSavesSettingsLengthAndAnEmptyResultsFile)
     EXPECT_STREQ(saved.fonts[3].face, "Arial");
 }
 
+class MainWindowFiles : public MainWindowTest {
+protected:
+    // The files the window reads at creation and does not change by running.
+    std::vector<std::string> files_left_as_read()
+    {
+        std::vector<std::string> bytes;
+        for (const char *name : {"BaseDonn\xE9" "esNomPilotes.bd", "BaseDonn\xE9" "esPuce.bd",
+                                 "OptionsCourse.race", "R\xE9glagesSons.rg"})
+            bytes.push_back(read_file(name));
+        return bytes;
+    }
+};
+
+// A bad value in the race length keeps what the field held (nothing at a
+// start) and the values after it; every value is held to its control's
+// bounds, shown so in the edits and written so at exit.
+TEST_F(MainWindowFiles, ABadRaceLengthCostsNoOtherValueAndStaysWithinTheControlsBounds)
+{
+    write_all_files(test_display_settings(-16));
+    const std::vector<std::string> others = files_left_as_read();
+    const struct {
+        const char *file;
+        std::vector<std::string> shown;  // hours, minutes, laps, countdown
+        const char *written;
+    } cases[] = {
+        {"MODECOURSETemps\r\nzero\r\n10\r\n20\r\n5\r\n", {"0", "10", "20", "5"},
+         "MODECOURSETemps\r\n0\r\n10\r\n20\r\n5\r\n"},
+        {"MODECOURSETours\r\n-5\r\n-5\r\n-5\r\n-5\r\n", {"0", "00", "1", "0"},
+         "MODECOURSETours\r\n0\r\n00\r\n1\r\n0\r\n"},
+        {"MODECOURSETemps\r\n24\r\n60\r\n5000\r\n3601\r\n", {"23", "59", "4999", "3600"},
+         "MODECOURSETemps\r\n23\r\n59\r\n4999\r\n3600\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        g_race_hours = g_race_minutes = g_race_laps = g_countdown_seconds = 0;
+        write_file("DureeCourse.txt", c.file);
+        ASSERT_TRUE(create_window());
+        EXPECT_EQ(c.shown, (std::vector<std::string>{
+                               item_text(window_, IDC_HOURS), item_text(window_, IDC_MINUTES),
+                               item_text(window_, IDC_LAPS), item_text(window_, IDC_COUNTDOWN)}));
+        destroy_window();
+        EXPECT_TRUE(boxes_.boxes().empty());
+        EXPECT_EQ(read_file("DureeCourse.txt"), c.written);
+        EXPECT_EQ(files_left_as_read(), others);
+    }
+}
+
+// A bad value in the display settings keeps what it held (nothing at a
+// start); every other value is read in its place and written back at exit.
+TEST_F(MainWindowFiles, ABadDisplaySettingCostsNoOtherValue)
+{
+    write_all_files(test_display_settings(-16));
+    const std::string good = read_file(DISPLAY_SETTINGS_FILE);
+    const std::vector<std::string> others = files_left_as_read();
+    const struct {
+        const char *value, *bad, *written;
+    } cases[] = {
+        {"1\t", "abc\t", "0\t"},              // the board style
+        {"-16\t", "abc\t", "0\t"},            // the first font height
+        {"\t330\t", "\t12abc\t", "\t12\t"},  // the second column's width
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bad);
+        memset(&g_display_settings, 0, sizeof g_display_settings);
+        std::string bad = good, written = good;
+        bad.replace(good.find(c.value), strlen(c.value), c.bad);
+        written.replace(good.find(c.value), strlen(c.value), c.written);
+        write_file(DISPLAY_SETTINGS_FILE, bad);
+        ASSERT_TRUE(create_window());
+        EXPECT_EQ(g_column_widths[8], 110);
+        destroy_window();
+        EXPECT_TRUE(boxes_.boxes().empty());
+        EXPECT_EQ(read_file(DISPLAY_SETTINGS_FILE), written);
+        EXPECT_EQ(files_left_as_read(), others);
+    }
+}
+
 // Folders in the way of the files: each failure has its own box, and each
 // file is tried whatever became of the one before.
 TEST_F(MainWindowTest, EveryFileThatCannotBeWrittenAtExitHasItsOwnBox)
