@@ -38,7 +38,6 @@ char g_display_dialog_program_folder[MAX_PATH];
 namespace {
 
 const char SCRN_EXTENSION[] = ".scrn";
-const int32_t WIDEST_COLUMN = 999;
 const int32_t WIDTH_DIGITS = 3;
 const int32_t PREVIEW_FONT_HEIGHT = 18;
 const int32_t LINE_SWATCH = COLOUR_LINES;
@@ -328,7 +327,7 @@ INT_PTR close_dialog(HWND dialog, INT_PTR result)
 void step_width(HWND dialog, int32_t step)
 {
     const int32_t width = *chosen_width();
-    if (step > 0 ? width >= WIDEST_COLUMN : width <= 0)
+    if (step > 0 ? width >= MAX_COLUMN_WIDTH : width <= 0)
         return;
     *chosen_width() = width + step;
     show_width(dialog);

@@ -1,5 +1,7 @@
 // The display settings file (Private/RéglagesAffichage.rgsc, or a user's
 // ".scrn" file): every value followed by a TAB, one group per line.
+#include <algorithm>
+
 #include "race_model.h"
 #include "text_files.h"
 
@@ -76,6 +78,11 @@ int32_t read_display_settings(const char *path, DisplaySettings *settings,
         }
     }
     close_text_reader(&reader);
+    // As the display dialog's width edit would hold them: a negative width
+    // shown in its digits-only edit would read back as its largest value.
+    for (int32_t &width : settings->column_widths) {
+        width = std::clamp<int32_t>(width, 0, MAX_COLUMN_WIDTH);
+    }
     return 1;
 }
 

@@ -256,8 +256,8 @@ enum {
     RACE_NAME_TRAILER_SIZE = 7,
 };
 
-// The values the race controls and the race options dialog let the user
-// give; the readers hold every value they read to them as well.
+// The values the race controls, the race options dialog and the display
+// settings dialog let the user give; the readers hold every value they read to them as well.
 enum {
     MAX_RACE_HOURS = 23,
     MAX_RACE_MINUTES = 59,
@@ -266,6 +266,7 @@ enum {
     MAX_COUNTDOWN_SECONDS = 3600,
     MIN_PROTECTION_SECONDS = 2,
     MAX_PROTECTION_SECONDS = 999,
+    MAX_COLUMN_WIDTH = 999,
 };
 
 // Race length (DureeCourse.txt)

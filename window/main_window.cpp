@@ -63,7 +63,6 @@ const char PROGRAM_SUBFOLDER[] = "\\Zelquan Orla Sequent";
 char g_program_files_override[PROGRAM_FOLDER_SIZE];
 
 const int32_t NARROWEST_DRAGGED_COLUMN = 5;
-const int32_t WIDEST_COLUMN = 999;
 
 void set_item_text(HWND window, int32_t id, const char *text)
 {
@@ -361,8 +360,8 @@ LRESULT on_button_up(LPARAM lparam)
         int64_t width = static_cast<int64_t>(g_display_settings.column_widths[k]) + moved;
         if (width < 0)
             width = NARROWEST_DRAGGED_COLUMN;
-        if (width > WIDEST_COLUMN)
-            width = WIDEST_COLUMN;
+        if (width > MAX_COLUMN_WIDTH)
+            width = MAX_COLUMN_WIDTH;
         g_display_settings.column_widths[k] = static_cast<int32_t>(width);
         g_column_widths[k] = static_cast<int32_t>(width);
 

@@ -13,5 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const FontSlot &font : settings->fonts) {
         require_terminated(font.face, sizeof font.face);
     }
+    // Whatever the file holds, widths the display dialog's edit allows.
+    for (int32_t width : settings->column_widths) {
+        if (width < 0 || width > 999) {
+            abort();
+        }
+    }
     return 0;
 }

@@ -216,6 +216,8 @@ TEST_F(MainWindowFiles, ABadDisplaySettingCostsNoOtherValue)
         {"1\t", "abc\t", "0\t"},              // the board style
         {"-16\t", "abc\t", "0\t"},            // the first font height
         {"\t330\t", "\t12abc\t", "\t12\t"},  // the second column's width
+        {"\t330\t", "\t-5\t", "\t0\t"},        // held to the width edit's range
+        {"\t330\t", "\t1200\t", "\t999\t"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bad);
