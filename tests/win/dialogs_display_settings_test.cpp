@@ -335,7 +335,7 @@ TEST_F(DisplaySettingsDialog, TheWidthStaysWithin0And999AndTheChosenColumnIsKept
     settings_.board_style = 2;  // neither style
     settings_.column_widths[0] = 998;
     settings_.column_widths[1] = 0;
-    settings_.column_widths[4] = 1500;  // a hand-edited file
+    settings_.column_widths[4] = 1500;  // a hand-edited file, read as 999
     file_ = file_of(settings_, custom_);
     write_file(SETTINGS_FILE, file_);
     open([](HWND dialog) {
@@ -355,7 +355,7 @@ TEST_F(DisplaySettingsDialog, TheWidthStaysWithin0And999AndTheChosenColumnIsKept
         EXPECT_EQ(g_display_dialog_settings.column_widths[2], 123);
         choose_column(dialog, 4);
         DialogDriver::command(dialog, IDC_DISPLAY_WIDTH_MINUS);
-        EXPECT_EQ(g_display_dialog_settings.column_widths[4], 1499);
+        EXPECT_EQ(g_display_dialog_settings.column_widths[4], 998);
         choose_column(dialog, 3);
         DialogDriver::set_text(dialog, IDC_DISPLAY_COLUMN_WIDTH, "");
         EXPECT_EQ(g_display_dialog_settings.column_widths[3], 0);
@@ -366,7 +366,7 @@ TEST_F(DisplaySettingsDialog, TheWidthStaysWithin0And999AndTheChosenColumnIsKept
     expected.column_widths[0] = 999;
     expected.column_widths[2] = 123;
     expected.column_widths[3] = 0;
-    expected.column_widths[4] = 1499;
+    expected.column_widths[4] = 998;
     EXPECT_EQ(read_file(SETTINGS_FILE), file_of(expected, custom_));
     open([](HWND dialog) {
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_DISPLAY_COLUMN, CB_GETCURSEL, 0, 0), 3);
