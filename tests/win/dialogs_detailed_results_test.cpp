@@ -389,6 +389,27 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "shown 0..1 at 0");
         EXPECT_EQ(texts_.at(230, row_y(0)), "1");
         EXPECT_EQ(texts_.at(305, 60), "Ligne1");
+
+        // A change of view repaints all that the view before painted: a
+        // table's last column and row lines on the view's right and bottom
+        // edges; the legend of P9, 12th of 11 cars at lap 12, from y 593.
+        const COLORREF face = GetSysColor(COLOR_3DFACE);
+        for (int table : {IDC_RESULTS_RACE_TIMES, IDC_RESULTS_LAP_TIMES}) {
+            DialogDriver::click(dialog, table);
+            repaint(dialog);  // whole, as when the dialog is uncovered
+            EXPECT_EQ(DialogDriver::pixel(dialog, 950, 300), RGB(200, 200, 160));
+            EXPECT_EQ(DialogDriver::pixel(dialog, 225, 600), RGB(0, 0, 0));
+            DialogDriver::click(dialog, IDC_RESULTS_POSITIONS);
+            UpdateWindow(dialog);
+            EXPECT_EQ(count_colour(dialog, face, 950, 50, 951, 600), 550) << table;
+            EXPECT_EQ(count_colour(dialog, face, 200, 600, 950, 601), 750) << table;
+            scroll(dialog, WM_HSCROLL, SB_PAGERIGHT);
+            repaint(dialog);
+            EXPECT_GT(count_colour(dialog, RGB(205, 210, 10), 0, 600, 250, 660), 0);
+            DialogDriver::click(dialog, table);
+            UpdateWindow(dialog);
+            EXPECT_EQ(count_colour(dialog, face, 0, 601, 250, 660), 250 * 59) << table;
+        }
         DialogDriver::command(dialog, IDOK);
     });
 }
