@@ -35,10 +35,21 @@ const UINT REDRAW_FLAGS = RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_ERAS
 
 HFONT g_detail_radio_font;
 
+// The views paint a little past their two rectangles: a table closes its
+// last column and its last row with lines on the view's right and bottom
+// edges, and the chart's legend of a car placed after the last position runs
+// below the legend side, down to the foot of the dialog. Each repaint covers
+// those too, so that nothing of one view or position stays under the next.
 void redraw_views(HWND dialog)
 {
-    RedrawWindow(dialog, &RESULTS_LEGEND_RECT, 0, REDRAW_FLAGS);
-    RedrawWindow(dialog, &RESULTS_VIEW_RECT, 0, REDRAW_FLAGS);
+    RECT client;
+    GetClientRect(dialog, &client);
+    const RECT legend = {RESULTS_LEGEND_RECT.left, RESULTS_LEGEND_RECT.top,
+                         RESULTS_LEGEND_RECT.right, client.bottom};
+    const RECT view = {RESULTS_VIEW_RECT.left, RESULTS_VIEW_RECT.top,
+                       RESULTS_VIEW_RECT.right + 1, RESULTS_VIEW_RECT.bottom + 1};
+    RedrawWindow(dialog, &legend, 0, REDRAW_FLAGS);
+    RedrawWindow(dialog, &view, 0, REDRAW_FLAGS);
 }
 
 // A bar is shown only when something lies beyond the view, its range then

@@ -210,7 +210,7 @@ void paint_table(HWND dialog, RECT legend, RECT view, const SCROLLINFO *vscroll,
 
     use_font(&tools, 16);
     SetTextAlign(dc, TA_RIGHT | TA_TOP);
-    text_at(dc, left - 10, top + 10, RESULTS_LAP_WORD_TEXT);
+    text_at(dc, left - RESULTS_TABLE_LAP_WORD_FROM_VIEW, top + 10, RESULTS_LAP_WORD_TEXT);
     for (int32_t i = 0; i < TABLE_ROWS; i++)
         number_at(dc, left - 20, top + 40 + ROW_HEIGHT * i, vpos + i + 1);
     for (int32_t i = 0; i < columns; i++) {

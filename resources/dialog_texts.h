@@ -40,12 +40,14 @@ extern const char *const DISPLAY_COLUMN_TEXTS[9];
 extern const char DISPLAY_FILE_FILTER[];
 // The detailed results dialog: its file error; the lap word, the heading of
 // a car column ("%d" of its grid line) and a car's legend ("%d" of its grid
-// line, "%s" of its name); where the chart's lap word stands, in pixels in
-// from the right and bottom edges of the view.
+// line, "%s" of its name); where the tables' lap word ends, in pixels left
+// of the view; where the chart's lap word stands, in pixels in from the
+// right and bottom edges of the view.
 extern const char DIALOG_DETAILED_RESULTS_FILE_ERROR_TEXT[];
 extern const char RESULTS_LAP_WORD_TEXT[];
 extern const char RESULTS_COLUMN_FORMAT[];
 extern const char RESULTS_LEGEND_FORMAT[];
+extern const int32_t RESULTS_TABLE_LAP_WORD_FROM_VIEW;
 extern const int32_t RESULTS_CHART_LAP_WORD_FROM_RIGHT;
 extern const int32_t RESULTS_CHART_LAP_WORD_FROM_BOTTOM;
 

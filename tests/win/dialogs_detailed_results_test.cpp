@@ -218,10 +218,11 @@ TEST_F(DetailedResultsDialog, ChartLinesJoinEachCarsPositionsLapByLap)
         EXPECT_TRUE(line_near(dialog, cleo, 400, 560));  // 3rd to 3rd
         EXPECT_TRUE(line_near(dialog, cleo, 430, 438));  // 3rd to 1st
         EXPECT_EQ(count_colour(dialog, ben, 420, 50, 950, 578), 0);  // no fourth lap
-        // Dotted lines: one per lap, one per position, nothing past lap 4.
+        // Dotted lines: one per lap, one per position, the last ones too,
+        // nothing past lap 4.
         const COLORREF dots = RGB(160, 160, 160);
-        EXPECT_GT(count_colour(dialog, dots, 346, 100, 347, 130), 5);
-        EXPECT_GT(count_colour(dialog, dots, 600, 320, 700, 321), 20);
+        EXPECT_GT(count_colour(dialog, dots, 480, 100, 481, 130), 5);
+        EXPECT_GT(count_colour(dialog, dots, 600, 560, 700, 561), 20);
         EXPECT_GT(count_colour(dialog, dots, 60, 80, 100, 81), 10);
         EXPECT_EQ(count_colour(dialog, dots, 546, 100, 547, 300), 0);
         EXPECT_EQ(count_colour(dialog, dots, 600, 200, 700, 201), 0);
@@ -322,6 +323,8 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
     open([&](HWND dialog) {
         EXPECT_EQ(bar_state(dialog, WM_VSCROLL), "shown 0..1 at 0");
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "shown 0..1 at 0");
+        repaint(dialog);
+        EXPECT_EQ(texts_.at(cell_x(0), row_y(19)), "6:40.000");  // lap 20 in the last row
 
         // One lap down: laps 2 to 21, the last row empty.
         texts_.clear();
@@ -369,6 +372,8 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         DialogDriver::click(dialog, IDC_RESULTS_POSITIONS);
         EXPECT_EQ(bar_state(dialog, WM_VSCROLL), "hidden 0..0 at 0");
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "shown 0..11 at 0");
+        repaint(dialog);  // P1 leads all ten laps shown
+        EXPECT_TRUE(line_near(dialog, RGB(160, 5, 255), (lap_x(8) + lap_x(9)) / 2, 80));
         texts_.clear();
         scroll(dialog, WM_HSCROLL, SB_PAGERIGHT);
         UpdateWindow(dialog);
@@ -389,6 +394,28 @@ TEST_F(DetailedResultsDialog, BarsScrollTheViewsAndFollowTheViewChosen)
         EXPECT_EQ(bar_state(dialog, WM_HSCROLL), "shown 0..1 at 0");
         EXPECT_EQ(texts_.at(230, row_y(0)), "1");
         EXPECT_EQ(texts_.at(305, 60), "Ligne1");
+
+        // A change of view repaints all that the view before painted: a
+        // table's last column and row lines on the view's right and bottom
+        // edges; the legend of P9, 12th of 11 cars at lap 12, from y 593.
+        const COLORREF face = GetSysColor(COLOR_3DFACE);
+        for (int table : {IDC_RESULTS_RACE_TIMES, IDC_RESULTS_LAP_TIMES}) {
+            DialogDriver::click(dialog, table);
+            repaint(dialog);  // whole, as when the dialog is uncovered
+            EXPECT_EQ(DialogDriver::pixel(dialog, 950, 300), RGB(200, 200, 160));
+            EXPECT_EQ(DialogDriver::pixel(dialog, 225, 600), RGB(0, 0, 0));
+            EXPECT_EQ(DialogDriver::pixel(dialog, 600, 600), RGB(200, 200, 160));
+            DialogDriver::click(dialog, IDC_RESULTS_POSITIONS);
+            UpdateWindow(dialog);
+            EXPECT_EQ(count_colour(dialog, face, 950, 50, 951, 600), 550) << table;
+            EXPECT_EQ(count_colour(dialog, face, 200, 600, 950, 601), 750) << table;
+            scroll(dialog, WM_HSCROLL, SB_PAGERIGHT);
+            repaint(dialog);
+            EXPECT_GT(count_colour(dialog, RGB(205, 210, 10), 0, 600, 250, 660), 0);
+            DialogDriver::click(dialog, table);
+            UpdateWindow(dialog);
+            EXPECT_EQ(count_colour(dialog, face, 0, 601, 250, 660), 250 * 59) << table;
+        }
         DialogDriver::command(dialog, IDOK);
     });
 }

@@ -117,6 +117,10 @@
 #define TXT_RESULTS_LAP_WORD "Runde"
 #define TXT_RESULTS_COLUMN_FORMAT "Platz%d"
 #define TXT_RESULTS_LEGEND_FORMAT "P%d: %s"
+// The longer lap word ends nearer the lap numbers' right border in the
+// tables, and stands further in from the chart's corner.
+#define SIZE_RESULTS_TABLE_LAP_WORD_FROM_VIEW 5
+#define SIZE_RESULTS_CHART_LAP_WORD_FROM_RIGHT 40
 #define SIZE_RESULTS_OK_X 270
 
 #endif

@@ -122,7 +122,9 @@
 #define TXT_RESULTS_LAP_WORD "Vuelta"
 #define TXT_RESULTS_COLUMN_FORMAT "Línea%d"
 #define TXT_RESULTS_LEGEND_FORMAT "L%d: %s"
-// The longer lap word stands further in from the chart's corner.
+// The longer lap word ends nearer the lap numbers' right border in the
+// tables, and stands further in from the chart's corner.
+#define SIZE_RESULTS_TABLE_LAP_WORD_FROM_VIEW 5
 #define SIZE_RESULTS_CHART_LAP_WORD_FROM_RIGHT 40
 #define SIZE_RESULTS_CHART_LAP_WORD_FROM_BOTTOM 30
 

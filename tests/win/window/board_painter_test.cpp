@@ -177,10 +177,10 @@ TEST_F(PainterTest, HeaderAndPositionColumnAreGradientsUnlessTheHeaderColoursAre
     for (int j = 3; j < lines - 3; j += 4)
         EXPECT_EQ(pixel(h.left + 3, h.top + j),
                   gradient_at(RGB(60, 80, 120), RGB(20, 30, 60), j, lines)) << j;
-    // Each position cell runs from white to a pale yellow.
+    // Each position cell runs from white to a pale yellow, the last one too.
     const RECT &p = g_board_layout.position_column;
     const int hh = (p.bottom - p.top) / g_board_visible_rows;
-    for (int row : {0, 3})
+    for (int row : {0, 5})
         for (int j : {2, hh / 2, hh - 2}) {
             const int rg = 255 - MulDiv(j, 40, hh);
             EXPECT_EQ(pixel(p.left + 3, row_top(row) + j), RGB(rg, rg, 255 - MulDiv(j, 95, hh)));
@@ -243,6 +243,19 @@ TEST_F(PainterTest, HighlightsCoverTheirCellOnlyAndTheRaceBestLapWins)
     paint();
     EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 0)), 20);
     EXPECT_EQ(count_in(RGB(255, 200, 0), cell(0, 1)), 0);
+
+    // Scrolled to the end, the last visible row shows the 20th board row:
+    // its position, its highlighted grid number and its finish flag.
+    BoardRow &last = g_board_rows[GRID_SLOTS - 1];
+    strcpy(last.position, "20");
+    strcpy(last.grid_text, "20");
+    last.just_recorded = 1;
+    last.finished = 1;
+    g_board_scroll_info.nPos = GRID_SLOTS - 6;
+    paint();
+    EXPECT_GT(count_in(RGB(255, 200, 0), cell(0, 5)), 20);
+    EXPECT_GT(count_in(RGB(0, 0, 0), {37, row_top(5) + 2, 74, row_top(6) - 1}), 20);
+    EXPECT_GT(count_in(FLAG_COLOUR, {75 + sum(9), row_top(5), width_, row_top(6)}), 20);
 }
 
 // Each column's field in the first row and its header, where they stand with
@@ -313,7 +326,7 @@ TEST_F(PainterTest, AnotherScreenShapeScalesAcrossByTheWidthAndDownByTheHeight)
     const int32_t w = 1280, h = 800;
     DisplaySettings d = g_display_settings;
     d.fonts[2].height = -60;  // the header's font does not count
-    d.fonts[9].height = -30;  // the tallest column font: 24 pixels on this screen
+    d.fonts[11].height = -30;  // the last column font, the tallest: 24 pixels on this screen
     BoardLayout l;
     fill_board_layout(&l, w, h, g_column_widths, 0, 0);
     int32_t rh, fit, shown;
@@ -350,8 +363,9 @@ TEST_F(PainterTest, AnotherScreenShapeScalesAcrossByTheWidthAndDownByTheHeight)
 }
 
 // The clocks and the countdown are right-aligned: their right ends stay put
-// as the texts grow. The race name is underlined, so that its left end is
-// exactly where the text starts.
+// as the texts grow. Any two clocks differ in length in one of the two
+// paints, so that none can show another's text unseen. The race name is
+// underlined, so that its left end is exactly where the text starts.
 TEST_F(PainterTest, ClocksCountdownAndRaceNameStandAtTheirPlaces)
 {
     strcpy(g_race_name, "Finale A");
@@ -367,7 +381,7 @@ TEST_F(PainterTest, ClocksCountdownAndRaceNameStandAtTheirPlaces)
     } clocks[] = {
         {g_text_race_length, {"0:10:00", "10:10:00"}, RGB(0, 0, 0), 10, left + 160, 740, clock},
         {g_text_remaining, {"0:07:00", "1:07:00"}, RGB(0, 150, 0), 10, left + 290, 740, clock},
-        {g_text_elapsed, {"0:03:00", "1:03:00"}, RGB(150, 0, 0), 10, left + 420, 740, clock},
+        {g_text_elapsed, {"10:03:00", "11:03:00"}, RGB(150, 0, 0), 10, left + 420, 740, clock},
         {g_text_countdown, {"5s", "15s"}, RGB(0, 0, 0), countdown, countdown + 90, 735, countdown_font},
     };
     for (int longer : {0, 1}) {
