@@ -90,8 +90,8 @@ const char *icon_of(HWND box)
     if (!control || !SendMessageA(control, STM_GETICON, 0, 0))
         return "none";
     // The picture is on the screen once the box has painted it: wait for one
-    // that is known, for a while.
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
+    // that is known, long enough for a machine busy with other tests.
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(20)) {
         RECT r;
         GetWindowRect(control, &r);
         POINT at = {r.left, r.top};
