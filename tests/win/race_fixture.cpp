@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "decoder_protocol.h"
+#include "dialog_driver.h"
 #include "engine.h"
 #include "interface_settings.h"
 #include "main_window.h"
@@ -205,8 +206,7 @@ void RaceWindow::type(int id, const char *text)
     SendDlgItemMessageA(window_, id, EM_SETSEL, 0, -1);
     if (*text == 0)
         SendDlgItemMessageA(window_, id, WM_CHAR, VK_BACK, 1);
-    for (const char *c = text; *c; c++)
-        SendDlgItemMessageA(window_, id, WM_CHAR, static_cast<unsigned char>(*c), 1);
+    DialogDriver::type(window_, id, text);
 }
 
 std::string RaceWindow::edit_text(int id)
