@@ -14,6 +14,7 @@
 #include "dialog_ids.h"
 #include "dialog_texts.h"
 #include "main_window.h"
+#include "typed_text.h"
 
 const RECT DISPLAY_SWATCH_RECTS[DISPLAY_SWATCHES] = {
     {200, 115, 240, 135}, {0, 0, 0, 0},         {200, 145, 240, 165}, {200, 215, 240, 235},
@@ -347,7 +348,7 @@ void take_column(HWND dialog)
 // is 0.
 void take_typed_width(HWND dialog)
 {
-    SendDlgItemMessageA(dialog, IDC_DISPLAY_COLUMN_WIDTH, EM_LIMITTEXT, WIDTH_DIGITS, 0);
+    hold_to_typed_text(GetDlgItem(dialog, IDC_DISPLAY_COLUMN_WIDTH), WIDTH_DIGITS, TYPED_NUMBER);
     *chosen_width() =
         static_cast<int32_t>(GetDlgItemInt(dialog, IDC_DISPLAY_COLUMN_WIDTH, 0, FALSE));
 }

@@ -17,6 +17,7 @@
 #include "interface_settings.h"
 #include "main_window.h"
 #include "serial_port.h"
+#include "typed_text.h"
 #include "window_texts.h"
 
 char g_pilot_dialog_decoder_kind[DECODER_KIND_SIZE];
@@ -61,6 +62,10 @@ HWND g_pilot_dialog_window;
 // dialog could not read never costs the other one its lines.
 int32_t g_pilot_dialog_edited;
 
+// The database files the opening could not read.
+int32_t g_pilot_names_unread;
+int32_t g_pilot_transponders_unread;
+
 HWND pilot_list(HWND dialog)
 {
     return GetDlgItem(dialog, IDC_PILOT_DB_LIST);
@@ -101,9 +106,11 @@ void load_records(HWND dialog)
         clear_buffer(g_pilot_dialog_records[i].name, NAME_SIZE);
         clear_buffer(g_pilot_dialog_records[i].transponder, TRANSPONDER_SIZE);
     }
-    if (!read_pilot_names(g_pilot_dialog_records))
+    g_pilot_names_unread = !read_pilot_names(g_pilot_dialog_records);
+    if (g_pilot_names_unread)
         show_error(dialog, PILOT_NAMES_FILE_ERROR_TEXT, 0);
-    if (!read_pilot_transponders(g_pilot_dialog_records))
+    g_pilot_transponders_unread = !read_pilot_transponders(g_pilot_dialog_records);
+    if (g_pilot_transponders_unread)
         show_error(dialog, PILOT_TRANSPONDERS_FILE_ERROR_TEXT, 0);
     // The pilots after an empty line of the names file are listed after the
     // others, each with its own transponder, so that Ok writes them back.
@@ -318,7 +325,8 @@ void delete_pilot(HWND dialog)
 // pilot; a shorter one is not stored.
 void on_transponder_change(HWND dialog)
 {
-    SendDlgItemMessageA(dialog, IDC_PILOT_DB_TRANSPONDER, EM_LIMITTEXT, TRANSPONDER_DIGITS, 0);
+    hold_to_typed_text(GetDlgItem(dialog, IDC_PILOT_DB_TRANSPONDER), TRANSPONDER_DIGITS,
+                       TYPED_NUMBER);
     const LRESULT length =
         SendDlgItemMessageA(dialog, IDC_PILOT_DB_TRANSPONDER, EM_LINELENGTH, 0, 0);
     const int32_t selected = selected_pilot(dialog);
@@ -398,12 +406,29 @@ INT_PTR on_paint(HWND dialog)
     return FALSE;
 }
 
+// A file the opening could not read that is there now holds lines the
+// dialog never saw: it is told again, as a file that cannot be written.
+int32_t unread_file_there(HWND dialog, int32_t unread, const char *file, const char *error)
+{
+    if (!unread || GetFileAttributesA(file) == INVALID_FILE_ATTRIBUTES)
+        return 0;
+    show_error(dialog, error, 0);
+    return 1;
+}
+
 // Both files for the listed pilots, line k of each for the same pilot; a
-// file that cannot be written is told over the dialog. Nothing is written
-// when nothing was edited.
+// file that cannot be written is told over the dialog, and then neither is
+// written. Nothing is written when nothing was edited, nor over a file whose
+// lines the dialog did not read, which the other file must stay paired with.
 void save_database(HWND dialog)
 {
     if (!g_pilot_dialog_edited)
+        return;
+    const int32_t names_there = unread_file_there(dialog, g_pilot_names_unread,
+                                                  PILOT_NAMES_FILE, PILOT_NAMES_FILE_ERROR_TEXT);
+    if (unread_file_there(dialog, g_pilot_transponders_unread, PILOT_TRANSPONDERS_FILE,
+                          PILOT_TRANSPONDERS_FILE_ERROR_TEXT) ||
+        names_there)
         return;
     g_pilot_dialog_window = dialog;
     set_file_error_report(report_file_error);
@@ -436,7 +461,8 @@ INT_PTR on_command(HWND dialog, int32_t id, int32_t code)
         return TRUE;
     case IDC_PILOT_DB_NEW_NAME:
         if (code == EN_CHANGE)
-            SendDlgItemMessageA(dialog, IDC_PILOT_DB_NEW_NAME, EM_LIMITTEXT, NEW_NAME_LIMIT, 0);
+            hold_to_typed_text(GetDlgItem(dialog, IDC_PILOT_DB_NEW_NAME), NEW_NAME_LIMIT,
+                               TYPED_NAME);
         return TRUE;
     case IDC_PILOT_DB_TRANSPONDER:
         if (code == EN_CHANGE)

@@ -9,6 +9,7 @@
 #include "dialog_ids.h"
 #include "dialog_texts.h"
 #include "main_window.h"
+#include "typed_text.h"
 
 int32_t g_options_dialog_protection_seconds;
 char g_options_dialog_ranking_key[RANKING_KEY_SIZE + 1];
@@ -178,7 +179,8 @@ void choose_staggered_start(HWND dialog)
 // Nothing shorter than two seconds is kept; the edit shows what was typed.
 void store_protection_time(HWND dialog)
 {
-    SendDlgItemMessageA(dialog, IDC_OPTIONS_PROTECTION_TIME, EM_LIMITTEXT, PROTECTION_DIGITS, 0);
+    hold_to_typed_text(GetDlgItem(dialog, IDC_OPTIONS_PROTECTION_TIME), PROTECTION_DIGITS,
+                       TYPED_NUMBER);
     const UINT seconds = GetDlgItemInt(dialog, IDC_OPTIONS_PROTECTION_TIME, 0, FALSE);
     g_options_dialog_protection_seconds =
         seconds <= 1 ? MIN_PROTECTION_SECONDS : static_cast<int32_t>(seconds);

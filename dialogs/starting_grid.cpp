@@ -7,6 +7,7 @@
 #include "dialog_ids.h"
 #include "dialog_texts.h"
 #include "main_window.h"
+#include "typed_text.h"
 
 char g_grid_dialog_race_name[RACE_NAME_SIZE];
 char g_grid_dialog_race_name_trailer[RACE_NAME_TRAILER_SIZE];
@@ -137,7 +138,8 @@ INT_PTR on_command(HWND dialog, int32_t id, int32_t code)
         return TRUE;
     if (id == IDC_GRID_RACE_NAME) {
         if (code == EN_CHANGE)
-            SendDlgItemMessageA(dialog, IDC_GRID_RACE_NAME, EM_LIMITTEXT, RACE_NAME_LIMIT, 0);
+            hold_to_typed_text(GetDlgItem(dialog, IDC_GRID_RACE_NAME), RACE_NAME_LIMIT,
+                               TYPED_NAME);
         return TRUE;
     }
     return close_dialog(dialog, FALSE);

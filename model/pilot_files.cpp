@@ -1,15 +1,16 @@
 // The pilot database: names and transponders in two parallel files, line k
 // for pilot k, and the alphabetical order the database is kept in.
 #include <algorithm>
+#include <stdio.h>
 #include <string.h>
 
 #include "race_model.h"
 #include "text_files.h"
 
-namespace {
-
 const char PILOT_NAMES_FILE[] = "BaseDonn\xE9" "esNomPilotes.bd";
 const char PILOT_TRANSPONDERS_FILE[] = "BaseDonn\xE9" "esPuce.bd";
+
+namespace {
 
 void (*g_file_error_report)(const char *text);
 
@@ -27,6 +28,7 @@ int32_t read_pilot_lines(const char *path, PilotRecord *pilots, int32_t names)
     for (int32_t i = 0; i < MAX_PILOTS && !at_file_end(&reader); ++i) {
         if (names) {
             read_text(&reader, pilots[i].name, NAME_SIZE, 0);
+            drop_control_bytes(pilots[i].name);
         } else {
             read_text(&reader, pilots[i].transponder, TRANSPONDER_SIZE, 0);
         }
@@ -55,6 +57,24 @@ int32_t write_pilot_lines(const char *path, const PilotRecord *pilots, int32_t n
         g_file_error_report(error_text);
     }
     return written;
+}
+
+// Whether path can be rewritten, found without truncating it: opening it to
+// append creates a missing file and changes no byte of one that is there.
+// *created says that the probe made the file.
+int32_t can_rewrite(const char *path, int32_t *created)
+{
+    FILE *existing = fopen(path, "rb");
+    if (existing) {
+        fclose(existing);
+    }
+    FILE *file = fopen(path, "ab");
+    if (!file) {
+        return 0;
+    }
+    fclose(file);
+    *created = existing == 0;
+    return 1;
 }
 
 // Sort keys: the names with A to Z folded to a to z and nothing else changed,
@@ -108,11 +128,44 @@ int32_t read_pilot_transponders(PilotRecord *pilots)
     return read_pilot_lines(PILOT_TRANSPONDERS_FILE, pilots, 0);
 }
 
+int32_t drop_control_bytes(char *text)
+{
+    int32_t kept = 0;
+    for (const char *c = text; *c; ++c) {
+        const unsigned char byte = static_cast<unsigned char>(*c);
+        if (byte >= ' ' && byte != 0x7F) {
+            text[kept++] = *c;
+        }
+    }
+    text[kept] = 0;
+    return kept;
+}
+
 int32_t write_pilot_database(const PilotRecord *pilots, int32_t n)
 {
     n = std::clamp<int32_t>(n, 0, MAX_PILOTS);
-    // Line k of the transponders belongs to line k of the names: without the
-    // new names, new transponders would go to other pilots.
+    // Line k of the transponders belongs to line k of the names: one file
+    // rewritten without the other would give pilots other pilots' cars.
+    int32_t names_created = 0;
+    int32_t transponders_created = 0;
+    const int32_t names_writable = can_rewrite(PILOT_NAMES_FILE, &names_created);
+    const int32_t transponders_writable =
+        can_rewrite(PILOT_TRANSPONDERS_FILE, &transponders_created);
+    if (!names_writable || !transponders_writable) {
+        if (names_created) {
+            remove(PILOT_NAMES_FILE);
+        }
+        if (transponders_created) {
+            remove(PILOT_TRANSPONDERS_FILE);
+        }
+        if (!names_writable && g_file_error_report) {
+            g_file_error_report(PILOT_NAMES_FILE_ERROR_TEXT);
+        }
+        if (!transponders_writable && g_file_error_report) {
+            g_file_error_report(PILOT_TRANSPONDERS_FILE_ERROR_TEXT);
+        }
+        return 0;
+    }
     if (!write_pilot_lines(PILOT_NAMES_FILE, pilots, n, 1, PILOT_NAMES_FILE_ERROR_TEXT)) {
         return 0;
     }

@@ -339,13 +339,21 @@ static_assert(sizeof(DisplaySettings) == 191 * sizeof(int32_t),
 // previous file as it was.
 
 // Pilot database: BaseDonnéesNomPilotes.bd and BaseDonnéesPuce.bd, line k
-// for pilot k. Callers clear the names and transponders first.
+// for pilot k. Callers clear the names and transponders first. A name is
+// read without its control bytes (see drop_control_bytes).
+extern const char PILOT_NAMES_FILE[];
+extern const char PILOT_TRANSPONDERS_FILE[];
 int32_t read_pilot_names(PilotRecord *pilots);
 int32_t read_pilot_transponders(PilotRecord *pilots);
-// Writes both files for the first n pilots; a file that cannot be created is
-// reported through the file error report, and without the names file the
-// transponder file is left as it was. Returns 1 when both were written.
+// Writes both files for the first n pilots. When either cannot be written,
+// each such file is reported through the file error report and neither is
+// changed; without the names file the transponder file is left as it was.
+// Returns 1 when both were written.
 int32_t write_pilot_database(const PilotRecord *pilots, int32_t n);
+// Takes every control byte (below 32, and 127) out of a terminated text, so
+// that a name or a race name holds no TAB or line end to split the line it is
+// written on. Returns the length left.
+int32_t drop_control_bytes(char *text);
 void sort_pilots_by_name(PilotRecord *pilots);
 
 // Where the model reports a failure its caller cannot show itself: the

@@ -1,6 +1,7 @@
 // The starting grid and the three settings files of a heat: race length,
-// race options and sounds. The settings files are read as blank-separated
-// values in file order, so blank lines and extra blanks do not matter.
+// race options and sounds. The settings files hold one value per line, and
+// each is read from its own line, so that a bad or missing value costs only
+// itself.
 #include <algorithm>
 #include <string.h>
 
@@ -45,11 +46,13 @@ void write_name_and_rest(FILE *file, const char *name, int32_t name_size, const 
     write_line_end(file);
 }
 
-// Fills the fields in turn; a word the file no longer holds leaves its field.
-void read_words(TextReader *reader, char *const *fields, const int32_t *sizes, int32_t count)
+// Fills the fields from their lines in turn; a line the file no longer holds
+// leaves its field.
+void read_word_lines(TextReader *reader, char *const *fields, const int32_t *sizes,
+                     int32_t count)
 {
     int32_t i = 0;
-    while (i < count && read_word(reader, fields[i], sizes[i])) {
+    while (i < count && read_line_word(reader, fields[i], sizes[i])) {
         ++i;
     }
 }
@@ -139,9 +142,10 @@ int32_t read_race_length(char *race_mode, int32_t *hours, int32_t *minutes, int3
     }
     // The minutes are written with two digits at least and read from two
     // characters at most.
-    if (read_word(&reader, race_mode, RACE_MODE_SIZE) && read_setting_number(&reader, hours, 0) &&
-        read_setting_number(&reader, minutes, 2) && read_setting_number(&reader, laps, 0)) {
-        read_setting_number(&reader, countdown_seconds, 0);
+    if (read_line_word(&reader, race_mode, RACE_MODE_SIZE) &&
+        read_line_number(&reader, hours, 0) && read_line_number(&reader, minutes, 2) &&
+        read_line_number(&reader, laps, 0)) {
+        read_line_number(&reader, countdown_seconds, 0);
     }
     close_text_reader(&reader);
     // As the race controls would hold them: a negative number shown in their
@@ -177,8 +181,8 @@ int32_t read_race_options(int32_t *protection_seconds, char *ranking_key, char *
         return 0;
     }
     char *const keys[] = {ranking_key, start_mode, time_end_mode, lap_end_mode};
-    if (read_setting_number(&reader, protection_seconds, 0)) {
-        read_words(&reader, keys, OPTION_KEY_SIZES, 4);
+    if (read_line_number(&reader, protection_seconds, 0)) {
+        read_word_lines(&reader, keys, OPTION_KEY_SIZES, 4);
     }
     close_text_reader(&reader);
     // As the race options dialog would hold it, for the race and the dialog alike.
@@ -210,7 +214,7 @@ int32_t read_sound_settings(char *language, char *countdown, char *start, char *
     }
     char *const keys[] = {language, countdown, start, passing, best_lap, clock, race_end,
                           car_end};
-    read_words(&reader, keys, SOUND_KEY_SIZES, 8);
+    read_word_lines(&reader, keys, SOUND_KEY_SIZES, 8);
     close_text_reader(&reader);
     return 1;
 }

@@ -104,24 +104,6 @@ void skip_line(TextReader *reader)
     read_text(reader, 0, 0, 0);
 }
 
-int32_t read_word(TextReader *reader, char *field, int32_t size)
-{
-    skip_blanks(reader, 0);
-    if (peek_byte(reader) == NO_BYTE) {
-        return 0;
-    }
-    int32_t kept = 0;
-    for (int32_t byte = peek_byte(reader); byte != NO_BYTE && !is_blank(byte, 0);
-         byte = peek_byte(reader)) {
-        next_byte(reader);
-        if (kept < size - 1) {
-            field[kept++] = static_cast<char>(byte);
-        }
-    }
-    field[kept] = 0;
-    return 1;
-}
-
 int32_t read_number(TextReader *reader, int32_t *value, int32_t max_chars,
                     int32_t within_line)
 {
@@ -170,6 +152,35 @@ int32_t read_setting_number(TextReader *reader, int32_t *value, int32_t max_char
     if (!read_number(reader, value, max_chars, 0) || max_chars == 0) {
         skip_word(reader);
     }
+    return 1;
+}
+
+int32_t read_line_word(TextReader *reader, char *field, int32_t size)
+{
+    if (at_file_end(reader)) {
+        return 0;
+    }
+    skip_blanks(reader, 1);
+    int32_t kept = 0;
+    for (int32_t byte = peek_byte(reader); byte != NO_BYTE && !is_blank(byte, 0);
+         byte = peek_byte(reader)) {
+        next_byte(reader);
+        if (kept < size - 1) {
+            field[kept++] = static_cast<char>(byte);
+        }
+    }
+    field[kept] = 0;
+    skip_line(reader);
+    return 1;
+}
+
+int32_t read_line_number(TextReader *reader, int32_t *value, int32_t max_chars)
+{
+    if (at_file_end(reader)) {
+        return 0;
+    }
+    read_number(reader, value, max_chars, 1);
+    skip_line(reader);
     return 1;
 }
 

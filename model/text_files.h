@@ -31,9 +31,6 @@ int32_t at_file_end(TextReader *reader);
 int32_t read_text(TextReader *reader, char *field, int32_t size, int32_t stop_at_tab);
 void skip_line(TextReader *reader);
 
-// The next blank-separated word, cut to size - 1 bytes and terminated.
-// Returns 0, field unchanged, when the file holds no further word.
-int32_t read_word(TextReader *reader, char *field, int32_t size);
 
 // The next decimal integer with an optional sign, from at most max_chars
 // characters (0: any number of them); out-of-range values are held at the
@@ -48,6 +45,15 @@ int32_t read_number(TextReader *reader, int32_t *value, int32_t max_chars,
 // one bad value does not shift the values after it. Returns 0 only when the
 // file holds no further word.
 int32_t read_setting_number(TextReader *reader, int32_t *value, int32_t max_chars);
+
+// The value of the next line of a file that holds one value per line: blanks
+// before it are skipped and whatever follows it on its line is passed over,
+// so that a stray byte spoils that value alone and a missing one shifts none
+// of the next. Both return 0, changing nothing, at the file's end.
+// A word is cut to size - 1 bytes and terminated; an empty line gives "".
+int32_t read_line_word(TextReader *reader, char *field, int32_t size);
+// A number as read_number reads it; a line without one leaves value as it was.
+int32_t read_line_number(TextReader *reader, int32_t *value, int32_t max_chars);
 
 // Creates or truncates for writing ("w+b"); 0 when it cannot. Opening fails
 // before anything is truncated, so a file that cannot be rewritten keeps

@@ -127,6 +127,10 @@ void set_race_controls(HWND window)
                                             IDC_MINUTES_LABEL};
     static const int32_t lap_controls[] = {IDC_LAPS, IDC_LAPS_LABEL};
     const int by_time = strcmp(g_race_mode, RACE_MODE_TIME) == 0;
+    // Any other mode (none, without the race length file) shows a race by
+    // laps: the race run and the mode saved at exit are that one too.
+    if (!by_time)
+        lstrcpynA(g_race_mode, RACE_MODE_LAPS, sizeof g_race_mode);
     CheckRadioButton(window, IDC_RACE_BY_TIME, IDC_RACE_BY_LAPS,
                      by_time ? IDC_RACE_BY_TIME : IDC_RACE_BY_LAPS);
     for (int32_t id : time_controls)
@@ -197,6 +201,16 @@ void set_button_image(HWND window, int32_t id, int32_t bitmap)
     SendDlgItemMessageA(window, id, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
 }
 
+// Every car named "(NA)" with no laps: the detailed results written from
+// them hold no race, before the first grid and after the last race alike.
+void empty_results(void)
+{
+    for (int32_t car = 0; car < GRID_SLOTS; car++) {
+        lstrcpynA(g_car_records[car].name, EMPTY_SLOT_NAME, sizeof g_car_records[car].name);
+        g_car_records[car].laps = 0;
+    }
+}
+
 LRESULT on_create(HWND window)
 {
     g_main_window = window;
@@ -209,6 +223,7 @@ LRESULT on_create(HWND window)
     set_button_image(window, IDC_STOP, IDB_STOP);
     set_button_image(window, IDC_CLEAR, IDB_CLEAR);
     load_data_files(window);
+    empty_results();
     create_board_scrollbar(window);
     set_race_controls(window);
     set_clock_texts();
@@ -233,10 +248,7 @@ LRESULT on_destroy(HWND window)
     if (!write_race_length(g_race_mode, g_race_hours, g_race_minutes, g_race_laps,
                            g_countdown_seconds))
         show_error(window, RACE_LENGTH_WRITE_ERROR_TEXT, MB_ICONHAND);
-    for (int32_t car = 0; car < GRID_SLOTS; car++) {
-        lstrcpynA(g_car_records[car].name, EMPTY_SLOT_NAME, sizeof g_car_records[car].name);
-        g_car_records[car].laps = 0;
-    }
+    empty_results();
     if (!write_detailed_results(g_car_records, g_ranking_key))
         show_error(window, DETAILED_RESULTS_FILE_ERROR_TEXT, MB_ICONHAND);
     KillTimer(window, TIMER_ENGINE);

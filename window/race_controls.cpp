@@ -15,6 +15,7 @@
 #include "sound.h"
 #include "texts.h"
 #include "transponder_scan.h"
+#include "typed_text.h"
 #include "window_ids.h"
 #include "window_texts.h"
 
@@ -181,7 +182,7 @@ struct NumberEdit {
 // range.
 void read_number_edit(HWND window, const NumberEdit &edit)
 {
-    SendDlgItemMessageA(window, edit.id, EM_LIMITTEXT, edit.limit, 0);
+    hold_to_typed_text(GetDlgItem(window, edit.id), edit.limit, TYPED_NUMBER);
     const UINT typed = GetDlgItemInt(window, edit.id, NULL, FALSE);
     if (typed > static_cast<UINT>(edit.upper)) {
         *edit.value = edit.upper;

@@ -101,11 +101,12 @@ TEST(PilotFiles, RoundTripKeepsEveryPilot)
 TEST(PilotFiles, ReadsLfAndCrLfAlikeAndALastLineWithoutEnd)
 {
     TempDir dir;
-    write_file(NAMES_FILE, "Alpha\nBravo\r\n\r\nDelta");
+    write_file(NAMES_FILE, "Alpha\nBra\tvo\x7F\x01\r\n\r\nDelta");
     write_file(TRANSPONDERS_FILE, "000001\r\n000002");
     Database db;
     EXPECT_EQ(1, db.read_both());
     expect_pilot(db, 0, "Alpha", "000001");
+    // A TAB would split the name's grid line in two fields.
     expect_pilot(db, 1, "Bravo", "000002");
     // An empty line ends the lists there, but the names after it are read.
     expect_pilot(db, 2, "", "");
@@ -160,7 +161,9 @@ TEST(PilotFiles, HostileFilesAreCutAtEveryFieldAndRecord)
     EXPECT_STREQ("1234", db[1].transponder);
 }
 
-TEST(PilotFiles, WriterReportsAFileThatCannotBeCreatedAndKeepsTheFilesInStep)
+// Line k of one file belongs to line k of the other: when either cannot be
+// written, neither is made or changed.
+TEST(PilotFiles, WriterReportsAFileThatCannotBeCreatedAndChangesNeither)
 {
     TempDir dir;
     ReportRecorder recorder;
@@ -168,11 +171,12 @@ TEST(PilotFiles, WriterReportsAFileThatCannotBeCreatedAndKeepsTheFilesInStep)
     db.set(0, "Alpha", "000001");
     std::filesystem::create_directory(TRANSPONDERS_FILE);
     EXPECT_EQ(0, write_pilot_database(db.records.get(), 1));
-    EXPECT_EQ("Alpha\r\n", read_file(NAMES_FILE));
-    ASSERT_EQ(1u, g_reports.size());
-    EXPECT_EQ(PILOT_TRANSPONDERS_FILE_ERROR_TEXT, g_reports[0]);
+    EXPECT_FALSE(std::filesystem::exists(NAMES_FILE));
+    write_file(NAMES_FILE, "Bea\r\nZed\r\n");
+    EXPECT_EQ(0, write_pilot_database(db.records.get(), 1));
+    EXPECT_EQ("Bea\r\nZed\r\n", read_file(NAMES_FILE));
+    EXPECT_EQ(std::vector<std::string>(2, PILOT_TRANSPONDERS_FILE_ERROR_TEXT), g_reports);
 
-    // Without the names, the transponders are not written out of step with them.
     g_reports.clear();
     std::filesystem::create_directory("other");
     std::filesystem::current_path("other");

@@ -247,23 +247,24 @@ TEST(RaceLengthFile, WritesMinutesWithTwoDigitsAndReadsTheValuesInOrder)
     EXPECT_EQ("MODECOURSETours\r\n0\r\n45\r\n4999\r\n3600\r\n", read_file(LENGTH_FILE));
     EXPECT_EQ(1, length.read());
     length.expect("MODECOURSETours", 0, 45, 4999, 3600);
-    write_file(LENGTH_FILE, "MODECOURSETours 2 5 -3 +7");
+    write_file(LENGTH_FILE, "MODECOURSETours\n 2\n5 \n-3\n+7");
     EXPECT_EQ(1, length.read());
     length.expect("MODECOURSETours", 2, 5, 1, 7);
 
-    // Minutes come from two characters at most.
+    // Minutes come from two characters at most; the rest of their line is
+    // not the laps.
     write_file(LENGTH_FILE, "MODECOURSETemps\n0\n123\n");
     Length minutes;
+    minutes.laps = 8;
     minutes.countdown = 9;
     EXPECT_EQ(1, minutes.read());
-    minutes.expect("MODECOURSETemps", 0, 12, 3, 9);
-    // An empty mode shifts every later value.
+    minutes.expect("MODECOURSETemps", 0, 12, 8, 9);
+    // An empty mode reads back empty, and no value after it moves up.
     EXPECT_EQ(1, write_race_length("", 1, 5, 10, 30));
     EXPECT_EQ("\r\n1\r\n05\r\n10\r\n30\r\n", read_file(LENGTH_FILE));
-    Length shifted;
-    shifted.countdown = 9;
-    EXPECT_EQ(1, shifted.read());
-    shifted.expect("1", 5, 10, 30, 9);
+    Length empty_mode;
+    EXPECT_EQ(1, empty_mode.read());
+    empty_mode.expect("", 1, 5, 10, 30);
 }
 
 // A value that is no number keeps what its field held and the others are
@@ -272,11 +273,15 @@ TEST(RaceLengthFile, ABadValueKeepsItsFieldAndValuesStayWithinTheControlsBounds)
 {
     TempDir dir;
     const struct {
-        const char *file;
+        std::string file;
         int32_t hours, minutes, laps, countdown;
     } cases[] = {
         {"MODECOURSETemps\r\nzero\r\n10\r\n20\r\n5\r\n", 7, 10, 20, 5},
         {"MODECOURSETemps\r\n2h\r\nxx\r\n-\r\n5s\r\n", 2, 8, 9, 5},
+        // A stray byte after the minutes, or a missing line, costs no other value.
+        {"MODECOURSETemps\r\n1\r\n10min\r\n20\r\n5\r\n", 1, 10, 20, 5},
+        {std::string("MODECOURSETemps\r\n1\r\n10") + '\0' + "\r\n20\r\n5\r\n", 1, 10, 20, 5},
+        {"MODECOURSETemps\r\n1\r\n\r\n20\r\n5\r\n", 1, 8, 20, 5},
         {"MODECOURSETemps\r\n-5\r\n-5\r\n0\r\n-5\r\n", 0, 0, 1, 0},
         {"MODECOURSETemps\r\n24\r\n60\r\n5000\r\n99999999999\r\n", 23, 59, 4999, 3600},
     };
@@ -288,7 +293,7 @@ TEST(RaceLengthFile, ABadValueKeepsItsFieldAndValuesStayWithinTheControlsBounds)
         length.laps = 9;
         length.countdown = 10;
         EXPECT_EQ(1, length.read());
-        SCOPED_TRACE(c.file);
+        SCOPED_TRACE(testing::PrintToString(c.file));
         length.expect("MODECOURSETemps", c.hours, c.minutes, c.laps, c.countdown);
     }
 }
@@ -307,10 +312,10 @@ TEST(RaceOptionsFile, WritesAndReadsTheFiveValues)
                    LAP_END_ALL_LAPS);
 }
 
-TEST(RaceOptionsFile, BlanksAreSkippedAndAFileEndingEarlyLeavesTheRest)
+TEST(RaceOptionsFile, BlanksAroundAValueAreSkippedAndAFileEndingEarlyLeavesTheRest)
 {
     TempDir dir;
-    write_file(OPTIONS_FILE, "\r\n  5 \t\r\n\r\nCLASSEMENTMeilleurTour   \nDEPARTPremiereVoiture\n\n"
+    write_file(OPTIONS_FILE, "  5 \t\r\nCLASSEMENTMeilleurTour   \n DEPARTPremiereVoiture\n"
                              "FINTEMPSSignalSonore\t\nFINTOURSignalSonore   ");
     Options options;
     EXPECT_EQ(1, options.read());
@@ -328,14 +333,13 @@ TEST(RaceOptionsFile, BlanksAreSkippedAndAFileEndingEarlyLeavesTheRest)
 TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndTheProtectionHeldToTheDialogsRange)
 {
     TempDir dir;
-    // An empty ranking line shifts the lap-end keyword into the shorter
-    // time-end buffer.
+    // An empty ranking line reads back empty, every keyword after it in its place.
     EXPECT_EQ(1, write_race_options(-4, "", START_STAGGERED, TIME_END_SIGNAL, LAP_END_ALL_LAPS));
     Options options;
     EXPECT_EQ(1, options.read());
-    options.expect(2, START_STAGGERED, TIME_END_SIGNAL, "FINTOURFaireTousLesT", "");
+    options.expect(2, "", START_STAGGERED, TIME_END_SIGNAL, LAP_END_ALL_LAPS);
 
-    write_file(OPTIONS_FILE, "99999999999999999999 " + std::string(100000, 'K') + " a b c");
+    write_file(OPTIONS_FILE, "99999999999999999999\n" + std::string(100000, 'K') + "\na\nb\nc");
     EXPECT_EQ(1, options.read());
     EXPECT_EQ(999, options.protection);
     EXPECT_EQ(std::string(RANKING_KEY_SIZE - 1, 'K'), options.ranking.get());
@@ -346,7 +350,7 @@ TEST(RaceOptionsFile, KeywordsAreCutToTheirBuffersAndTheProtectionHeldToTheDialo
     // Text where the number belongs keeps the protection held; the keywords
     // after it are read in their places.
     options.protection = 7;
-    write_file(OPTIONS_FILE, "abc CLASSEMENTToursTemps DEPARTDecale");
+    write_file(OPTIONS_FILE, "abc\nCLASSEMENTToursTemps\nDEPARTDecale");
     EXPECT_EQ(1, options.read());
     EXPECT_EQ(7, options.protection);
     EXPECT_STREQ(RANKING_LAPS_THEN_TIME, options.ranking.get());

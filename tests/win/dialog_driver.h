@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <string.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -82,6 +84,20 @@ public:
         SelectObject(dc, old);
         ReleaseDC(edit, dc);
         return left >= area.left && left + size.cx <= area.right;
+    }
+    // Ctrl+A then Ctrl+V: the text put on the clipboard replaces the edit's
+    // whole text, skipping the checks that typing meets.
+    static void paste(HWND dialog, int id, const std::string &text)
+    {
+        ASSERT_TRUE(OpenClipboard(dialog));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+        SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
+        SendDlgItemMessageA(dialog, id, WM_PASTE, 0, 0);
     }
     static void set_text(HWND dialog, int id, const char *text)
     {

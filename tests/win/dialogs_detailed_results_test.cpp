@@ -558,6 +558,15 @@ TEST_F(DetailedResultsDialog, EveryWayOutClosesItWritingNothing)
 // The command writes the live race and the dialog shows it as it stands.
 class DetailedResultsCommand : public RaceWindow {
 protected:
+    // The menu command, with its dialog driven by the script.
+    void run(DialogDriver::Script script)
+    {
+        drive_dialog(
+            detailed_results_dialog_proc,
+            [&] { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_DETAILED_RESULTS, 0), 0); },
+            std::move(script));
+    }
+
     TextRecorder texts_;
 };
 
@@ -571,22 +580,45 @@ TEST_F(DetailedResultsCommand, TheDialogShowsTheLiveRaceAsItStands)
     first.race_times[2] = 41000;
     g_car_records[2].laps = 1;
     g_car_records[2].race_times[1] = 19500;
-    drive_dialog(
-        detailed_results_dialog_proc,
-        [&] { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_DETAILED_RESULTS, 0), 0); },
-        [&](HWND dialog) {
-            EXPECT_EQ(g_detail_car_count, 3);
-            texts_.clear();
-            RedrawWindow(dialog, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW);
-            EXPECT_EQ(texts_.at(cell_x(0), row_y(1)), "41.000");
-            EXPECT_EQ(texts_.at(cell_x(2), row_y(0)), "19.500");
-            EXPECT_EQ(texts_.at(cell_x(1), row_y(0)), "");
-            DialogDriver::command(dialog, IDOK);
-        });
+    run([&](HWND dialog) {
+        EXPECT_EQ(g_detail_car_count, 3);
+        texts_.clear();
+        RedrawWindow(dialog, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(texts_.at(cell_x(0), row_y(1)), "41.000");
+        EXPECT_EQ(texts_.at(cell_x(2), row_y(0)), "19.500");
+        EXPECT_EQ(texts_.at(cell_x(1), row_y(0)), "");
+        DialogDriver::command(dialog, IDOK);
+    });
     EXPECT_TRUE(boxes_.boxes().empty());
     // The live race is untouched: lap n still at index n.
     EXPECT_EQ(first.race_times[2], 41000);
     EXPECT_EQ(first.lap_times[1], 0);
+}
+
+// At a fresh start the command writes the same empty heat as the exit
+// leaves, and the dialog shows no car: no column, no legend, no bar.
+TEST_F(DetailedResultsCommand, BeforeAnyRaceTheFileAndTheDialogHoldNoCar)
+{
+    memset(g_car_records, 0, sizeof g_car_records);
+    create_window();
+    run([&](HWND dialog) {
+        EXPECT_EQ(g_detail_car_count, 0);
+        texts_.clear();
+        RedrawWindow(dialog, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW);
+        ASSERT_FALSE(texts_.texts().empty());  // the lap numbers
+        for (const PaintedText &t : texts_.texts())
+            EXPECT_TRUE(t.text.rfind("Ligne", 0) != 0 && t.text.rfind("L1:", 0) != 0)
+                << t.text;
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_RESULTS_HSCROLL)));
+        DialogDriver::command(dialog, IDOK);
+    });
+    std::string empty_heat = "CLASSEMENTToursTemps\t\r\n";
+    for (int i = 0; i < GRID_SLOTS; i++)
+        empty_heat += "(NA)\t0\t\r\n";
+    EXPECT_EQ(read_file("DetailResultats.res"), empty_heat);
+    DestroyWindow(window_);
+    window_ = 0;
+    EXPECT_EQ(read_file("DetailResultats.res"), empty_heat);
 }
 
 }  // namespace

@@ -376,7 +376,8 @@ TEST_F(PilotDatabase, FilesThatCannotBeReadOrWrittenAreToldByTheDialogAndTheWind
         EXPECT_EQ(i >= 3, boxes_.boxes()[i].owner == window_) << i;
     }
 
-    // A transponder file that cannot be written: told, and the names still written.
+    // A transponder file that can be neither read nor written: told at Ok
+    // too, and the names are not written without it.
     boxes_.clear();
     ASSERT_EQ(1, write_interface_settings("COM99", 0, DECODER_KIND_VQ1));
     write_file(NAMES_FILE, "Alice\r\n");
@@ -385,12 +386,61 @@ TEST_F(PilotDatabase, FilesThatCannotBeReadOrWrittenAreToldByTheDialogAndTheWind
         add(dialog, "Bruno");
         DialogDriver::command(dialog, IDOK);
     });
-    EXPECT_EQ("Alice\r\nBruno\r\n", read_file(NAMES_FILE));
+    EXPECT_EQ("Alice\r\n", read_file(NAMES_FILE));
     ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{TRANSPONDERS_ERROR, TRANSPONDERS_ERROR,
                                                         TRANSPONDERS_ERROR}));
     EXPECT_FALSE(boxes_.boxes()[1].hand_icon);
     EXPECT_TRUE(boxes_.boxes()[2].hand_icon);
-    EXPECT_STREQ("Bruno", g_pilot_records[1].name);
+    EXPECT_STREQ("", g_pilot_records[1].name);
+}
+
+// Line k of the names file and of the transponder file belong to one pilot.
+// A file another program holds against writing at Ok keeps both files as they
+// were, and so does a file it held when the dialog opened: the dialog never
+// saw its lines.
+TEST_F(PilotDatabase, OkWritesNeitherFileWhenOneIsHeldOrWasNotRead)
+{
+    create_window();
+    const std::string names = "Alice\r\nChloe\r\n";
+    const std::string transponders = "000101\r\n000103\r\n";
+    const struct {
+        const char *held;
+        const char *error;
+        int held_at_opening;  // else from just before Ok
+    } cases[] = {
+        {TRANSPONDERS_FILE, TRANSPONDERS_ERROR, 0},
+        {NAMES_FILE, NAMES_ERROR, 0},
+        {TRANSPONDERS_FILE, TRANSPONDERS_ERROR, 1},
+        {NAMES_FILE, NAMES_ERROR, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.held << " held at opening " << c.held_at_opening);
+        write_file(NAMES_FILE, names);
+        write_file(TRANSPONDERS_FILE, transponders);
+        boxes_.clear();
+        const auto hold = [&c] {
+            return CreateFileA(c.held, GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, 0, 0);
+        };
+        HANDLE held = c.held_at_opening ? hold() : INVALID_HANDLE_VALUE;
+        run([&](HWND dialog) {
+            add(dialog, "Bea");
+            DialogDriver::type(dialog, IDC_PILOT_DB_TRANSPONDER, "000102");
+            if (held == INVALID_HANDLE_VALUE) {
+                held = hold();
+                ASSERT_NE(INVALID_HANDLE_VALUE, held);
+            } else {
+                CloseHandle(held);
+                held = INVALID_HANDLE_VALUE;
+            }
+            DialogDriver::command(dialog, IDOK);
+        });
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        // Told by the dialog, then at Ok or by the window reading the files again.
+        EXPECT_EQ(boxes_.texts(), std::vector<std::string>(2, c.error));
+        EXPECT_EQ(names, read_file(NAMES_FILE));
+        EXPECT_EQ(transponders, read_file(TRANSPONDERS_FILE));
+    }
 }
 
 // A names file the dialog could not read leaves both files as they were when

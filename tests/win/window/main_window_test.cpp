@@ -177,19 +177,30 @@ TEST_F(MainWindowFiles, ABadRaceLengthCostsNoOtherValueAndStaysWithinTheControls
     write_all_files(test_display_settings(-16));
     const std::vector<std::string> others = files_left_as_read();
     const struct {
-        const char *file;
+        std::string file;
         std::vector<std::string> shown;  // hours, minutes, laps, countdown
         const char *written;
     } cases[] = {
         {"MODECOURSETemps\r\nzero\r\n10\r\n20\r\n5\r\n", {"0", "10", "20", "5"},
          "MODECOURSETemps\r\n0\r\n10\r\n20\r\n5\r\n"},
+        // A stray byte after the minutes spoils nothing after them.
+        {std::string("MODECOURSETemps\r\n1\r\n10") + '\0' + "\r\n20\r\n5\r\n",
+         {"1", "10", "20", "5"}, "MODECOURSETemps\r\n1\r\n10\r\n20\r\n5\r\n"},
+        {"MODECOURSETemps\r\n1\r\n10min\r\n20\r\n5\r\n", {"1", "10", "20", "5"},
+         "MODECOURSETemps\r\n1\r\n10\r\n20\r\n5\r\n"},
+        // No mode shows a race by laps, which is the mode saved; the empty
+        // line that an exit without a mode used to write moves no value.
+        {"", {"0", "00", "1", "0"}, "MODECOURSETours\r\n0\r\n00\r\n1\r\n0\r\n"},
+        {"\r\n0\r\n00\r\n20\r\n5\r\n", {"0", "00", "20", "5"},
+         "MODECOURSETours\r\n0\r\n00\r\n20\r\n5\r\n"},
         {"MODECOURSETours\r\n-5\r\n-5\r\n-5\r\n-5\r\n", {"0", "00", "1", "0"},
          "MODECOURSETours\r\n0\r\n00\r\n1\r\n0\r\n"},
         {"MODECOURSETemps\r\n24\r\n60\r\n5000\r\n3601\r\n", {"23", "59", "4999", "3600"},
          "MODECOURSETemps\r\n23\r\n59\r\n4999\r\n3600\r\n"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.file);
+        SCOPED_TRACE(testing::PrintToString(c.file));
+        memset(g_race_mode, 0, sizeof g_race_mode);
         g_race_hours = g_race_minutes = g_race_laps = g_countdown_seconds = 0;
         write_file("DureeCourse.txt", c.file);
         ASSERT_TRUE(create_window());
@@ -201,6 +212,16 @@ TEST_F(MainWindowFiles, ABadRaceLengthCostsNoOtherValueAndStaysWithinTheControls
         EXPECT_EQ(read_file("DureeCourse.txt"), c.written);
         EXPECT_EQ(files_left_as_read(), others);
     }
+    // Without the file, told, and saved the same.
+    memset(g_race_mode, 0, sizeof g_race_mode);
+    g_race_hours = g_race_minutes = g_race_laps = g_countdown_seconds = 0;
+    DeleteFileA("DureeCourse.txt");
+    ASSERT_TRUE(create_window());
+    EXPECT_EQ(IsDlgButtonChecked(window_, IDC_RACE_BY_LAPS), BST_CHECKED);
+    destroy_window();
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{
+                                  "Erreur: impossible d'ouvrir le fichier Dur\xE9" "e Course"});
+    EXPECT_EQ(read_file("DureeCourse.txt"), "MODECOURSETours\r\n0\r\n00\r\n1\r\n0\r\n");
 }
 
 // A bad value in the display settings keeps what it held (nothing at a
