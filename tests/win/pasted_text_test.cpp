@@ -82,9 +82,12 @@ TEST_F(PastedText, NumberEditsKeepTheirDigitsAndHoldANegativeNumberAtZero)
     run(IDM_RACE_OPTIONS, race_options_dialog_proc, [](HWND dialog) {
         DialogDriver::paste(dialog, IDC_OPTIONS_PROTECTION_TIME, "12 s");
         EXPECT_EQ(DialogDriver::text(dialog, IDC_OPTIONS_PROTECTION_TIME), "12");
+        // WM_SETTEXT skips the edit's length too.
+        DialogDriver::set_text(dialog, IDC_OPTIONS_PROTECTION_TIME, "12345");
+        EXPECT_EQ(DialogDriver::text(dialog, IDC_OPTIONS_PROTECTION_TIME), "123");
         DialogDriver::command(dialog, IDOK);
     });
-    EXPECT_EQ(read_file("OptionsCourse.race").substr(0, 4), "12\r\n");
+    EXPECT_EQ(read_file("OptionsCourse.race").substr(0, 5), "123\r\n");
 
     run(IDM_DISPLAY_SETTINGS, display_settings_dialog_proc, [](HWND dialog) {
         SendDlgItemMessageA(dialog, IDC_DISPLAY_COLUMN, CB_SETCURSEL, 8, 0);
