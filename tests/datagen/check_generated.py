@@ -5,13 +5,17 @@ format that PlaySoundA, LoadImageA and the resource compiler take, at the
 size the windows draw it, and the voices actually say something. With
 --help-documents, checks instead the help documents that the Wine build
 made: guides of several pages, each with every screenshot its source names,
-taken of the real program (its window fills the 1600 x 900 screen).
+taken of the real program (its window fills the 1600 x 900 screen), printed
+large enough to read, the French one hyphenated by the French rules, and
+no word of the screen split at a line end.
 
 Usage: check_generated.py GENERATOR
        check_generated.py --help-documents GUIDES_FOLDER SOURCES_FOLDER
 """
 
+import html
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -24,6 +28,30 @@ from concurrent.futures import ThreadPoolExecutor
 GENERATOR = None
 HELP_DOCUMENTS = None
 HELP_SOURCES = {"HelpOrlaSequentFR.pdf": "aide-fr.ms", "HelpOrlaSequentGB.pdf": "help-en.ms"}
+FRENCH_PATTERNS = "/usr/share/groff/current/tmac/hyphen.fr"
+
+# The smallest text that each picture of the guides shows the reader, as the
+# height of its font's em in the screenshot's pixels. A word must print at 7
+# points or more.
+MESSAGE_BOX_FONT_PX = 11     # Wine's message box and menu font
+SYSTEM_FONT_PX = 13          # the main window's mode radios keep the system font
+CONTROL_FONT_PX = 14         # Arial of 16 pixels: the dialogs and the main window's controls
+RESULTS_CELL_FONT_PX = 12.5  # Arial of 14 pixels: the cells of the result tables
+CHART_FONT_PX = 13.4         # Arial of 15 pixels: the chart's numbers and legend
+BOARD_HEADER_FONT_PX = 15    # the board header as delivered
+SMALLEST_TEXT_PX = {
+    "startup-box": MESSAGE_BOX_FONT_PX, "clear-question": MESSAGE_BOX_FONT_PX,
+    "main-controls": SYSTEM_FONT_PX,
+    "interface": CONTROL_FONT_PX, "pilots": CONTROL_FONT_PX, "grid": CONTROL_FONT_PX,
+    "main-grid-board": CONTROL_FONT_PX, "options": CONTROL_FONT_PX, "race-clocks": CONTROL_FONT_PX,
+    "display": CONTROL_FONT_PX, "sounds": CONTROL_FONT_PX,
+    "results-times-table": RESULTS_CELL_FONT_PX, "results-laps-table": RESULTS_CELL_FONT_PX,
+    "results-chart-view": CHART_FONT_PX,
+    "race-board": BOARD_HEADER_FONT_PX, "finish-board": BOARD_HEADER_FONT_PX,
+}
+# Whole windows, shown for where things are; the picture after each shows
+# its words enlarged.
+OVERVIEWS = {"main-idle"}
 
 COUNTDOWN = ["60minutes", "30minutes", "15minutes", "5minutes", "2minutes", "1minute",
              "30secondes", "10secondes", "cinq", "quatre", "trois", "deux", "un"]
@@ -219,24 +247,119 @@ class Generated(unittest.TestCase):
         self.assertLess(self.seconds, 30.0)
 
 
+def french_hyphenation_points(patterns, word):
+    """The places (counted in letters from the start) where the French
+    patterns allow a word to be split."""
+    dotted = "." + word.lower() + "."
+    values = [0] * (len(dotted) + 1)
+    for start in range(len(dotted)):
+        for end in range(start + 1, len(dotted) + 1):
+            for at, value in patterns.get(dotted[start:end], ()):
+                values[start + at] = max(values[start + at], value)
+    return {k for k in range(1, len(word)) if values[k + 1] % 2}
+
+
+def read_french_patterns():
+    """The patterns of groff's French hyphenation, letters -> (place, value)
+    pairs; an apostrophe at their start stands for the start of a word."""
+    with open(FRENCH_PATTERNS, encoding="iso-8859-15") as f:
+        text = f.read()
+    body = text[text.index("\\patterns{") + len("\\patterns{"):]
+    body = body[:body.index("}")]
+    patterns = {}
+    for row in body.splitlines():
+        for pattern in row.split("%")[0].split():
+            pattern = "." + pattern[1:] if pattern.startswith("'") else pattern
+            letters = re.sub(r"\d", "", pattern)
+            places, at = [], 0
+            for c in pattern:
+                if c.isdigit():
+                    places.append((at, int(c)))
+                else:
+                    at += 1
+            patterns.setdefault(letters, []).extend(places)
+    return patterns
+
+
+def text_lines(path):
+    """The guide's lines of text as pdftohtml reads them, bold runs in <b>."""
+    xml = subprocess.run(["pdftohtml", "-xml", "-i", "-stdout", "-q", path], capture_output=True,
+                         text=True, check=True).stdout
+    return re.findall(r"<text [^>]*>(.*)</text>", xml)
+
+
+def split_words(lines):
+    """(first part, rest) of each word split at a line end."""
+    rows = [html.unescape(re.sub(r"<[^>]*>", "", row)).strip() for row in lines]
+    found = []
+    for row, after in zip(rows, rows[1:]):
+        head = re.search(r"([^\W\d_]+)[-\u2010]$", row)
+        tail = re.match(r"([^\W\d_]+)", after)
+        if head and tail and tail.group(1)[0].islower():
+            found.append((head.group(1), tail.group(1)))
+    return found
+
+
 class HelpDocuments(unittest.TestCase):
-    def test_each_guide_has_its_pages_and_screenshots(self):
+    def guide(self, name):
+        """The guide's path, its images as pdfimages lists them (a row of
+        columns each), the .FIG lines of its source split in words, and the
+        source."""
         guides, sources = HELP_DOCUMENTS
-        for name, source in HELP_SOURCES.items():
+        path = os.path.join(guides, name)
+        listed = subprocess.run(["pdfimages", "-list", path], capture_output=True, text=True,
+                                check=True).stdout.splitlines()[2:]
+        with open(os.path.join(sources, HELP_SOURCES[name]), encoding="utf-8") as f:
+            source = f.read()
+        figures = [row.split() for row in source.splitlines() if row.startswith(".FIG ")]
+        return path, [row.split() for row in listed], figures, source
+
+    def test_each_guide_has_its_pages_and_screenshots(self):
+        for name in HELP_SOURCES:
             with self.subTest(name=name):
-                path = os.path.join(guides, name)
+                path, images, figures, _ = self.guide(name)
                 info = subprocess.run(["pdfinfo", path], capture_output=True, text=True,
                                       check=True).stdout
                 pages = int(next(row.split()[1] for row in info.splitlines()
                                  if row.startswith("Pages:")))
                 self.assertGreaterEqual(pages, 8)
-                listed = subprocess.run(["pdfimages", "-list", path], capture_output=True,
-                                        text=True, check=True).stdout.splitlines()[2:]
-                sizes = [tuple(int(v) for v in row.split()[3:5]) for row in listed]
-                with open(os.path.join(sources, source), encoding="utf-8") as f:
-                    pictures = [row for row in f if row.startswith(".FIG ")]
-                self.assertEqual(len(sizes), len(pictures))
+                sizes = [tuple(int(v) for v in image[3:5]) for image in images]
+                self.assertEqual(len(sizes), len(figures))
                 self.assertIn((1600, 900), sizes)
+
+    def test_every_picture_prints_its_words_at_7_points_or_more(self):
+        for name in HELP_SOURCES:
+            _, images, figures, _ = self.guide(name)
+            for figure, image in zip(figures, images):
+                picture, dots_per_inch = figure[1], int(image[12])
+                if picture in OVERVIEWS:
+                    continue
+                with self.subTest(name=name, picture=picture):
+                    self.assertIn(picture, SMALLEST_TEXT_PX)
+                    self.assertGreaterEqual(SMALLEST_TEXT_PX[picture] * 72 / dots_per_inch, 7.0)
+
+    def test_french_guide_splits_words_by_the_french_rules(self):
+        path, _, _, source = self.guide("HelpOrlaSequentFR.pdf")
+        patterns = read_french_patterns()
+        own_hyphens = set()
+        for compound in re.findall(r"[^\W\d_]+(?:-[^\W\d_]+)+", source.replace("\\%", "")):
+            parts = compound.lower().split("-")
+            own_hyphens.update(a + "-" + b for a, b in zip(parts, parts[1:]))
+        splits = [(head, rest) for head, rest in split_words(text_lines(path))
+                  if (head + "-" + rest).lower() not in own_hyphens]
+        self.assertGreater(len(splits), 10)
+        for head, rest in splits:
+            with self.subTest(word=head + "-" + rest):
+                self.assertIn(len(head), french_hyphenation_points(patterns, head + rest))
+
+    def test_no_word_of_the_screen_is_split(self):
+        # The guides set the screen's words in bold.
+        for name in HELP_SOURCES:
+            with self.subTest(name=name):
+                path = self.guide(name)[0]
+                split = [row for row in text_lines(path)
+                         if re.search(r"[^\W\d_][-\u2010]</b>\s*$", row)]
+                self.assertEqual(split, [])
 
 
 if __name__ == "__main__":
