@@ -426,9 +426,10 @@ void save_database(HWND dialog)
         return;
     const int32_t names_there = unread_file_there(dialog, g_pilot_names_unread,
                                                   PILOT_NAMES_FILE, PILOT_NAMES_FILE_ERROR_TEXT);
-    if (unread_file_there(dialog, g_pilot_transponders_unread, PILOT_TRANSPONDERS_FILE,
-                          PILOT_TRANSPONDERS_FILE_ERROR_TEXT) ||
-        names_there)
+    const int32_t transponders_there =
+        unread_file_there(dialog, g_pilot_transponders_unread, PILOT_TRANSPONDERS_FILE,
+                          PILOT_TRANSPONDERS_FILE_ERROR_TEXT);
+    if (names_there || transponders_there)
         return;
     g_pilot_dialog_window = dialog;
     set_file_error_report(report_file_error);

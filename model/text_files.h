@@ -31,7 +31,6 @@ int32_t at_file_end(TextReader *reader);
 int32_t read_text(TextReader *reader, char *field, int32_t size, int32_t stop_at_tab);
 void skip_line(TextReader *reader);
 
-
 // The next decimal integer with an optional sign, from at most max_chars
 // characters (0: any number of them); out-of-range values are held at the
 // int32 limits. Blanks before it are skipped, line ends too unless
